@@ -59,7 +59,7 @@ int InsereInsumo(const std::string& inscricao, const std::string& codProd, const
     const std::string nEspecificacao = N(especificacao);
     const std::string nCodInsEmpresa = N(codInsEmpresa);
     // The column list puts the coefficient before the item detail and the company's code
-    // before the specification.
+    // before the technical specification.
     return Executar(" INSERT INTO " + T::TabExpInsumo() +
                     " (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, exp_ncmins, " +
                     "  exp_coeftec, exp_detinsvlt, exp_descins, ins_codemp, exp_espetec) " + " VALUES ( " +

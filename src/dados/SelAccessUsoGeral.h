@@ -40,7 +40,7 @@ bool ExisteProdutoLE(const std::string& inscricao, const std::string& codProdVlt
                      const std::string& modelo);
 bool ExisteInsumoLE(const std::string& inscricao, const std::string& codProd, const std::string& tipoIns,
                     const std::string& ncm, const std::string& detalhe, const std::string& especificacao);
-// The specification is compared only when it is not blank.
+// The technical specification is compared only when it is not blank.
 bool ExisteInsumoDescricao(const std::string& inscricao, const std::string& codProd, const std::string& tipoIns,
                            const std::string& ncm, const std::string& descricao, const std::string& especificacao);
 bool EmpresaTemProdutos(const std::string& inscricao);

@@ -40,96 +40,63 @@ protected:
 };
 
 TEST_F(ComandosTeste, InstrucoesMontadasPecaPorPeca) {
-    const std::string reg = "I'1", name = "RZ'1", un = "U'1", code = "CO'1", pc = "PV'1", tc = "TP'1", ncm = "NC'1",
-                      model = " MO'1 ", type = "T'1", spec = " ES'1 ", desc = " DS'1 ", cc = "CC'1", cmc = "CM'1",
-                      ci = "CI'1";
-    const std::vector<std::pair<std::function<std::string()>, std::string>> casos = {
-        {[&] {
-             InsereEmpresa(reg, name);
-             return InsAccessUsoGeral::Consulta()->SQL();
-         },
-         " INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao)  VALUES ( 'I''1' , 'RZ''1' ) "},
-        {[&] {
-             InsereUnidade(code, desc);
-             return InsAccessUsoGeral::Consulta()->SQL();
-         },
-         " INSERT INTO KXUNIDADES (codunid, descunid)  VALUES ( 'CO''1' , ' DS''1 ' ) "},
-        {[&] {
-             InsereProduto(reg, "11", un, ncm, pc, tc, model, "", cc, cmc);
-             return InsAccessUsoGeral::Consulta()->SQL();
-         },
-         " INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt,  "
-         " exp_tipoprodvlt, exp_modprod, exp_status, cus_codigo, mod_codemp)  VALUES ( 'I''1' , 11 ,"
-         " 'U''1' , 'NC''1' , 'PV''1' , 'TP''1' , ' MO''1 ' , null , 'CC''1' , 'CM''1' ) "},
-        {[&] {
-             InsereInsumo(reg, "11", "22", un, type, ncm, "", desc, spec, ci, 0.25);
-             return InsAccessUsoGeral::Consulta()->SQL();
-         },
-         " INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins,"
-         " exp_ncmins,   exp_coeftec, exp_detinsvlt, exp_descins, ins_codemp, exp_espetec)  VALUES ("
-         " 'I''1' , 11 , 22 , 'U''1' , 'T''1' , 'NC''1' , 0.25 , null , ' DS''1 ' , 'CI''1' , ' ES''1 '"
-         " ) "},
-        {[&] {
-             AlteraEmpresa(reg, name);
-             return UpdAccessUsoGeral::Consulta()->SQL();
-         },
-         " UPDATE KX_EMPRESA T1     SET T1.emp_razao = 'RZ''1'  WHERE T1.emp_inscvlt = 'I''1'"},
-        {[&] {
-             AlteraUnidade(code, desc);
-             return UpdAccessUsoGeral::Consulta()->SQL();
-         },
-         " UPDATE KXUNIDADES T1     SET T1.descunid = ' DS''1 '  WHERE T1.codunid = 'CO''1'"},
-        {[&] {
-             AlteraProduto(reg, "11", un, ncm, pc, tc, model, cc, cmc);
-             return UpdAccessUsoGeral::Consulta()->SQL();
-         },
-         " UPDATE KX_EXPPRODUTO    SET codunid = 'U''1' ,         exp_codprodvlt = 'PV''1' ,        "
-         " exp_tipoprodvlt = 'TP''1' ,         exp_modprod  = ' MO''1 ' ,         exp_ncmprod  = 'NC''1'"
-         " ,         cus_codigo  = 'CC''1' ,         mod_codemp  = 'CM''1'   WHERE emp_inscvlt = 'I''1' "
-         "   AND exp_codprod = 11"},
-        {[&] {
-             AlteraInsumo(reg, "11", "22", un, type, ncm, "", desc, spec, ci, 0.25);
-             return UpdAccessUsoGeral::Consulta()->SQL();
-         },
-         "UPDATE  KX_EXPINSUMO   SET codunid = 'U''1' ,        exp_tipoins = 'T''1' ,        exp_ncmins"
-         " = 'NC''1' ,        exp_detinsvlt = null ,        exp_descins = ' DS''1 ' ,        exp_espetec"
-         " = ' ES''1 ' ,        exp_coeftec = 0.25 ,        ins_codemp = 'CI''1' WHERE emp_inscvlt ="
-         " 'I''1'   AND exp_codprod = 11   AND exp_codins  = 22"},
-        {[&] {
-             ExcluiEmpresa(reg);
-             return DelAccessUsoGeral::Consulta()->SQL();
-         },
-         " DELETE    FROM KX_EMPRESA T1   WHERE T1.emp_inscvlt = 'I''1'"},
-        {[&] {
-             ExcluiUnidade(code);
-             return DelAccessUsoGeral::Consulta()->SQL();
-         },
-         " DELETE    FROM KXUNIDADES T1   WHERE T1.codunid = 'CO''1'"},
-        {[&] {
-             ExcluiProduto(reg, "11");
-             return DelAccessUsoGeral::Consulta()->SQL();
-         },
-         " DELETE    FROM KX_EXPPRODUTO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"},
-        {[&] {
-             ExcluiErrosProduto(reg, "11");
-             return DelAccessUsoGeral::Consulta()->SQL();
-         },
-         " DELETE    FROM KX_ERRO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"},
-        {[&] {
-             ExcluiInsumosProduto(reg, "11");
-             return DelAccessUsoGeral::Consulta()->SQL();
-         },
-         " DELETE    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"},
-        {[&] {
-             ExcluiInsumo(reg, "11", "22");
-             return DelAccessUsoGeral::Consulta()->SQL();
-         },
-         " DELETE    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11   "
-         " AND T1.exp_codins = 22"},
+    const std::string insc = "I'1", razao = "RZ'1", unid = "U'1", cod = "CO'1", prodVlt = "PV'1", tipoProd = "TP'1",
+                      ncm = "NC'1", modelo = " MO'1 ", tipoIns = "T'1", espetec = " ES'1 ", descr = " DS'1 ",
+                      centroCusto = "CC'1", modEmp = "CM'1", insEmp = "CI'1";
+    using Casos = std::vector<std::pair<std::function<void()>, std::string>>;
+    const auto conferir = [](TConsulta* (*consulta)(), const Casos& casos) {
+        for (const auto& [executar, esperado] : casos) {
+            executar();
+            EXPECT_EQ(consulta()->SQL(), esperado);
+        }
     };
-    for (const auto& [executar, esperado] : casos) {
-        EXPECT_EQ(executar(), esperado);
-    }
+    conferir(InsAccessUsoGeral::Consulta,
+             {
+                 {[&] { InsereEmpresa(insc, razao); },
+                  " INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao)  VALUES ( 'I''1' , 'RZ''1' ) "},
+                 {[&] { InsereUnidade(cod, descr); },
+                  " INSERT INTO KXUNIDADES (codunid, descunid)  VALUES ( 'CO''1' , ' DS''1 ' ) "},
+                 {[&] { InsereProduto(insc, "11", unid, ncm, prodVlt, tipoProd, modelo, "", centroCusto, modEmp); },
+                  " INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt,  "
+                  " exp_tipoprodvlt, exp_modprod, exp_status, cus_codigo, mod_codemp)  VALUES ( 'I''1' , 11 ,"
+                  " 'U''1' , 'NC''1' , 'PV''1' , 'TP''1' , ' MO''1 ' , null , 'CC''1' , 'CM''1' ) "},
+                 {[&] { InsereInsumo(insc, "11", "22", unid, tipoIns, ncm, "", descr, espetec, insEmp, 0.25); },
+                  " INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins,"
+                  " exp_ncmins,   exp_coeftec, exp_detinsvlt, exp_descins, ins_codemp, exp_espetec)  VALUES ("
+                  " 'I''1' , 11 , 22 , 'U''1' , 'T''1' , 'NC''1' , 0.25 , null , ' DS''1 ' , 'CI''1' , ' ES''1 '"
+                  " ) "},
+             });
+    conferir(UpdAccessUsoGeral::Consulta,
+             {
+                 {[&] { AlteraEmpresa(insc, razao); },
+                  " UPDATE KX_EMPRESA T1     SET T1.emp_razao = 'RZ''1'  WHERE T1.emp_inscvlt = 'I''1'"},
+                 {[&] { AlteraUnidade(cod, descr); },
+                  " UPDATE KXUNIDADES T1     SET T1.descunid = ' DS''1 '  WHERE T1.codunid = 'CO''1'"},
+                 {[&] { AlteraProduto(insc, "11", unid, ncm, prodVlt, tipoProd, modelo, centroCusto, modEmp); },
+                  " UPDATE KX_EXPPRODUTO    SET codunid = 'U''1' ,         exp_codprodvlt = 'PV''1' ,        "
+                  " exp_tipoprodvlt = 'TP''1' ,         exp_modprod  = ' MO''1 ' ,         exp_ncmprod  = 'NC''1'"
+                  " ,         cus_codigo  = 'CC''1' ,         mod_codemp  = 'CM''1'   WHERE emp_inscvlt = 'I''1' "
+                  "   AND exp_codprod = 11"},
+                 {[&] { AlteraInsumo(insc, "11", "22", unid, tipoIns, ncm, "", descr, espetec, insEmp, 0.25); },
+                  "UPDATE  KX_EXPINSUMO   SET codunid = 'U''1' ,        exp_tipoins = 'T''1' ,        exp_ncmins"
+                  " = 'NC''1' ,        exp_detinsvlt = null ,        exp_descins = ' DS''1 ' ,        exp_espetec"
+                  " = ' ES''1 ' ,        exp_coeftec = 0.25 ,        ins_codemp = 'CI''1' WHERE emp_inscvlt ="
+                  " 'I''1'   AND exp_codprod = 11   AND exp_codins  = 22"},
+             });
+    conferir(DelAccessUsoGeral::Consulta,
+             {
+                 {[&] { ExcluiEmpresa(insc); }, " DELETE    FROM KX_EMPRESA T1   WHERE T1.emp_inscvlt = 'I''1'"},
+                 {[&] { ExcluiUnidade(cod); }, " DELETE    FROM KXUNIDADES T1   WHERE T1.codunid = 'CO''1'"},
+                 {[&] { ExcluiProduto(insc, "11"); },
+                  " DELETE    FROM KX_EXPPRODUTO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"},
+                 {[&] { ExcluiErrosProduto(insc, "11"); },
+                  " DELETE    FROM KX_ERRO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"},
+                 {[&] { ExcluiInsumosProduto(insc, "11"); },
+                  " DELETE    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"},
+                 {[&] { ExcluiInsumo(insc, "11", "22"); },
+                  " DELETE    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11   "
+                  " AND T1.exp_codins = 22"},
+             });
 }
 
 TEST_F(ComandosTeste, EmpresasEUnidadesComAspasGuardamOTextoComoE) {

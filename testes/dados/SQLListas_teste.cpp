@@ -13,7 +13,7 @@ namespace {
 using Textos = std::vector<std::string>;
 
 // Company 200000001 with products that do and do not meet the reference tables, the
-// inputs of its product 1 of every type, and batches of its products and inputs.
+// inputs of its product 1 of every tipoIns, and batches of its products and inputs.
 class SQLListasTeste : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -79,25 +79,25 @@ Textos Ordenados(Textos t) {
 }
 
 TEST_F(SQLListasTeste, InstrucoesMontadasPecaPorPeca) {
-    const std::string reg = "I'1", code = "CO'1", pc = "PV'1", tc = "TP'1", ncm = "NC'1", batch = "L'1";
+    const std::string insc = "I'1", cod = "CO'1", prodVlt = "PV'1", tipoProd = "TP'1", ncm = "NC'1", lote = "L'1";
     const std::vector<std::pair<std::string, std::string>> casos = {
         {SQLEmpresas(), " SELECT * FROM   KX_EMPRESA ORDER BY emp_razao"},
         {SQLUnidades(), " SELECT * FROM   KXUNIDADES ORDER BY codunid"},
-        {SQLProdutosEmpresa(reg),
+        {SQLProdutosEmpresa(insc),
          " SELECT   exp_codprodvlt, exp_ncmprod, nm_produto_xvm, prdt_desctipo, exp_modprod, c.codunid,"
          " descunid, exp_codprod, exp_tipoprodvlt, cus_codigo, mod_codemp   FROM   T_PROXVM A,"
          " PRJ_TIPO_PROD B, KX_EXPPRODUTO C, KXUNIDADES D  WHERE   c.codunid = d.codunid AND"
          " c.exp_codprodvlt = mid(a.cd_produto_xvm,1,4) AND c.exp_codprodvlt = b.prdt_codprod AND"
          " c.exp_tipoprodvlt = b.prdt_codtipo AND c.emp_inscvlt = 'I''1' ORDER BY c.exp_codprodvlt,"
          " c.exp_ncmprod "},
-        {SQLTiposProduto(code),
+        {SQLTiposProduto(cod),
          " SELECT       prdt_codtipo ,     prdt_desctipo    FROM   PRJ_TIPO_PROD  WHERE prdt_codprod ="
          " 'CO''1'"},
-        {SQLDetalhesItem(pc, ncm),
+        {SQLDetalhesItem(prodVlt, ncm),
          "SELECT a.vtncm_detalhe, b.vtncm_descricao   FROM PROD_ITEM A, VLT_NCM B   WHERE"
          " a.cd_mercadoria_ncm = b.vtncm_codigo    AND a.vtncm_detalhe = b.vtncm_detalhe    AND"
          " a.cd_produto_xvm =  'PV''1'   AND a.cd_mercadoria_ncm = 'NC''1'"},
-        {SQLInsumosPadrao(reg, "11"),
+        {SQLInsumosPadrao(insc, "11"),
          " SELECT  SWITCH (exp_tipoins = 'E', 'Estrangeiro' ,         exp_tipoins = 'P', 'Padrao' ,     "
          "    exp_tipoins = 'N', 'Nacional' ,         exp_tipoins = 'R', 'Regional')      AS"
          " exp_desctipoins ,        A.exp_ncmins  ,         A.exp_detinsvlt  ,         A.exp_descins  , "
@@ -106,7 +106,7 @@ TEST_F(SQLListasTeste, InstrucoesMontadasPecaPorPeca) {
          " FROM KX_EXPINSUMO A  LEFT JOIN KXUNIDADES B         ON (A.codunid = B.codunid)  WHERE"
          " A.emp_inscvlt = 'I''1'   AND A.exp_codprod = 11   AND A.exp_tipoins = 'P' ORDER BY"
          " A.exp_codins"},
-        {SQLInsumosOutros(reg, "11"),
+        {SQLInsumosOutros(insc, "11"),
          " SELECT  SWITCH (exp_tipoins = 'E', 'Estrangeiro' ,         exp_tipoins = 'P', 'Padrao' ,     "
          "    exp_tipoins = 'N', 'Nacional' ,         exp_tipoins = 'R', 'Regional')      AS"
          " exp_desctipoins ,        A.exp_ncmins  ,         A.exp_detinsvlt  ,         A.exp_descins  , "
@@ -115,32 +115,32 @@ TEST_F(SQLListasTeste, InstrucoesMontadasPecaPorPeca) {
          " FROM KX_EXPINSUMO A  LEFT JOIN KXUNIDADES B         ON (A.codunid = B.codunid)  WHERE"
          " A.emp_inscvlt = 'I''1'   AND A.exp_codprod = 11   AND (A.exp_tipoins <> 'P'     OR "
          " A.exp_tipoins IS null) ORDER BY A.exp_codins"},
-        {SQLProdutoEnvio(reg, "11"),
+        {SQLProdutoEnvio(insc, "11"),
          " SELECT  emp_inscVlt  ,  exp_codprod  ,  codunid  ,  exp_ncmprod  ,  exp_codprodvlt  , "
          " exp_tipoprodvlt  ,  exp_modprod  ,  exp_status  ,  cus_codigo  ,  mod_codemp    FROM"
          " KX_EXPPRODUTO  WHERE         emp_inscvlt = 'I''1'    AND exp_codprod = 11"},
-        {SQLInsumosEnvio(reg, "11"),
+        {SQLInsumosEnvio(insc, "11"),
          " SELECT  emp_inscVlt  ,  exp_codprod  ,  exp_codins  ,  codunid  ,  exp_tipoins  ,  exp_ncmins"
          "  ,  exp_detinsvlt  ,  exp_descins  ,  exp_espetec  ,  exp_coeftec  ,  exp_status  , "
          " ins_codemp    FROM KX_EXPINSUMO  WHERE         emp_inscvlt = 'I''1'    AND exp_codprod = 11"},
         {SQLProdutosXVM(),
          " SELECT       mid(cd_produto_xvm,1,4) AS cd_produto_xvm ,     nm_produto_xvm  FROM   T_PROXVM"},
-        {SQLNCMsProduto(pc, tc),
+        {SQLNCMsProduto(prodVlt, tipoProd),
          " SELECT  b.ncm_descricao  ,  b.ncm_codigo  ,  b.uni_codigo  ,  a.nps_codtipo  FROM"
          " PRJ_NCM_PROD_VLT A, PRJ_NCM B  WHERE        a.nps_ncm = b.ncm_codigo    AND a.nps_codprod ="
          " 'PV''1'   AND a.nps_codtipo = 'TP''1'"},
-        {SQLNCMsItem(pc),
+        {SQLNCMsItem(prodVlt),
          " SELECT  a.vtncm_detalhe  ,  b.ncm_codigo  ,  b.ncm_descricao  ,  b.uni_codigo  FROM PROD_ITEM"
          " A, PRJ_NCM B  WHERE        a.cd_mercadoria_ncm = b.ncm_codigo    AND a.cd_produto_xvm ="
          " 'PV''1' ORDER BY ncm_codigo"},
-        {SQLProdutosForaLote(reg, batch),
+        {SQLProdutosForaLote(insc, lote),
          " SELECT  exp_codprodvlt  ,  exp_tipoprodvlt  ,  codunid  ,  exp_ncmprod  ,  exp_modprod  , "
          " exp_codprod  ,  nm_produto_xvm  ,  prdt_desctipo  FROM KX_EXPPRODUTO A,T_PROXVM"
          " C,PRJ_TIPO_PROD D  WHERE        mid(c.cd_produto_xvm,1,4) = a.exp_codprodvlt   AND"
          " d.prdt_codprod = a.exp_codprodvlt    AND d.prdt_codtipo = a.exp_tipoprodvlt    AND"
          " a.emp_inscvlt = 'I''1'   AND NOT EXISTS (  SELECT * FROM KX_PRODUTO B  WHERE       "
          " b.emp_inscvlt = a.emp_inscvlt  AND b.exp_codprod = a.exp_codprod  AND b.lot_numero = 'L''1')"},
-        {SQLInsumosNacRegForaLote(reg, batch, "11"),
+        {SQLInsumosNacRegForaLote(insc, lote, "11"),
          " SELECT  exp_codins  ,  exp_tipoins  ,     switch (exp_tipoins = 'N', 'Nacional'  ,           "
          "  exp_tipoins = 'R', 'Regional'  ,             exp_tipoins = 'E', 'Estrangeiro'  ,            "
          " exp_tipoins = 'P', 'Padrao')     as exp_tipodesc ,  exp_ncmins  ,  exp_detinsvlt  , "
@@ -148,7 +148,7 @@ TEST_F(SQLListasTeste, InstrucoesMontadasPecaPorPeca) {
          "  a.emp_inscvlt = 'I''1'    AND a.exp_codprod = 11    AND a.exp_tipoins in ('N', 'R')     AND"
          " NOT EXISTS (  SELECT * FROM KX_INSUMO B   WHERE         b.emp_inscvlt = a.emp_inscvlt   AND"
          " b.exp_codprod = a.exp_codprod   AND b.exp_codins  = a.exp_codins   AND b.lot_numero  = 'L''1')"},
-        {SQLInsumosEstPadForaLote(reg, batch, "11"),
+        {SQLInsumosEstPadForaLote(insc, lote, "11"),
          " SELECT  exp_codins  ,  exp_tipoins  ,     switch (exp_tipoins = 'N', 'Nacional'  ,           "
          "  exp_tipoins = 'R', 'Regional'  ,             exp_tipoins = 'E', 'Estrangeiro'  ,            "
          " exp_tipoins = 'P', 'Padrao')     as exp_tipodesc ,  exp_ncmins  ,  exp_detinsvlt  , "
@@ -156,7 +156,7 @@ TEST_F(SQLListasTeste, InstrucoesMontadasPecaPorPeca) {
          "  a.emp_inscvlt = 'I''1'    AND a.exp_codprod = 11    AND a.exp_tipoins in ('E', 'P')     AND"
          " NOT EXISTS (  SELECT * FROM KX_INSUMO B   WHERE         b.emp_inscvlt = a.emp_inscvlt   AND"
          " b.exp_codprod = a.exp_codprod   AND b.exp_codins  = a.exp_codins   AND b.lot_numero  = 'L''1')"},
-        {SQLLotesKit(reg), " SELECT  *  FROM KX_LOTE WHERE        emp_inscvlt = 'I''1'   AND lot_ehkit = '1' "},
+        {SQLLotesKit(insc), " SELECT  *  FROM KX_LOTE WHERE        emp_inscvlt = 'I''1'   AND lot_ehkit = '1' "},
     };
     for (const auto& [sql, esperado] : casos) {
         EXPECT_EQ(sql, esperado);
@@ -175,7 +175,7 @@ TEST_F(SQLListasTeste, EmpresasPeloNomeEUnidadesPeloCodigoComoTexto) {
 TEST_F(SQLListasTeste, ProdutosDaEmpresaSoComReferenciasCompletas) {
     const std::string sql = SQLProdutosEmpresa("200000001");
     // Product 1 prefixes two zone products and is listed once for each; products 3, 4 and 5
-    // miss their zone product, type or unit.
+    // miss their zone product, tipoIns or unit.
     EXPECT_EQ(Coluna(sql, "exp_codprod"), (Textos{"1", "1", "2"}));
     EXPECT_EQ(Ordenados(Coluna(sql, "nm_produto_xvm")), (Textos{"RADIO A", "RADIO B", "TV"}));
     EXPECT_EQ(Coluna(sql, "prdt_desctipo"), (Textos{"AM/FM", "AM/FM", "LCD"}));
@@ -206,7 +206,7 @@ TEST_F(SQLListasTeste, InsumosPadraoEOutros) {
     EXPECT_EQ(Coluna(padrao, "ins_codemp"), (Textos{"", "PN7"}));
     EXPECT_EQ(Coluna(padrao, "exp_espetec"), (Textos{"", "AÇO"}));
 
-    // Every type but "P", a null one included; an unknown type has no description and a
+    // Every tipoIns but "P", a null one included; an unknown tipoIns has no description and a
     // unit missing from the register an empty description.
     const std::string outros = SQLInsumosOutros("200000001", "1");
     EXPECT_EQ(Coluna(outros, "exp_codins"), (Textos{"2", "3", "4", "5", "6"}));

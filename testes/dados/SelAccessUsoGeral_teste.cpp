@@ -45,60 +45,60 @@ protected:
 };
 
 TEST_F(SelAccessTeste, InstrucoesMontadasPecaPorPeca) {
-    const std::string reg = "I'1", un = "U'1", code = "CO'1", pc = "PV'1", tc = "TP'1", ncm = "NC'1", det = "DT'1",
-                      model = " MO'1 ", type = "T'1", spec = " ES'1 ", desc = " DS'1 ";
+    const std::string insc = "I'1", unid = "U'1", cod = "CO'1", prodVlt = "PV'1", tipoProd = "TP'1", ncm = "NC'1",
+                      detalhe = "DT'1", modelo = " MO'1 ", tipoIns = "T'1", espetec = " ES'1 ", descr = " DS'1 ";
     const std::vector<std::pair<std::function<void()>, std::string>> casos = {
-        {[&] { RazaoSocialEmpresa(reg); }, " SELECT T1.EMP_RAZAO  FROM KX_EMPRESA T1  WHERE T1.EMP_INSCVLT = 'I''1'"},
-        {[&] { DescricaoUnidade(un); }, " SELECT descunid    FROM KXUNIDADES T1    WHERE T1.codunid = 'U''1'"},
-        {[&] { NomeProdutoXVM(code); },
+        {[&] { RazaoSocialEmpresa(insc); }, " SELECT T1.EMP_RAZAO  FROM KX_EMPRESA T1  WHERE T1.EMP_INSCVLT = 'I''1'"},
+        {[&] { DescricaoUnidade(unid); }, " SELECT descunid    FROM KXUNIDADES T1    WHERE T1.codunid = 'U''1'"},
+        {[&] { NomeProdutoXVM(cod); },
          " SELECT nm_produto_xvm    FROM T_PROXVM T1   WHERE mid(T1.cd_produto_xvm,1,4) = 'CO''1'"},
-        {[&] { DescricaoTipoProduto(pc, tc); },
+        {[&] { DescricaoTipoProduto(prodVlt, tipoProd); },
          " SELECT prdt_desctipo    FROM PRJ_TIPO_PROD T1   WHERE T1.prdt_codprod = 'PV''1'    AND"
          " T1.prdt_codtipo = 'TP''1'"},
         {[&] { DescricaoNCM(ncm); }, " SELECT T1.NCM_DESCRICAO  FROM PRJ_NCM T1  WHERE T1.NCM_CODIGO = 'NC''1'"},
-        {[&] { DescricaoNCMProduto(pc, tc, ncm); },
+        {[&] { DescricaoNCMProduto(prodVlt, tipoProd, ncm); },
          " SELECT  ncm_descricao  FROM PRJ_NCM_PROD_VLT A, PRJ_NCM B  WHERE        a.nps_ncm ="
          " b.ncm_codigo    AND nps_ncm = 'NC''1'   AND nps_codprod = 'PV''1'   AND nps_codtipo = 'TP''1'"},
-        {[&] { DescricaoNCMItem(pc, ncm); },
+        {[&] { DescricaoNCMItem(prodVlt, ncm); },
          " SELECT  a.vtncm_detalhe  ,  b.ncm_codigo  ,  b.ncm_descricao  ,  b.uni_codigo  FROM PROD_ITEM"
          " A, PRJ_NCM B  WHERE        a.cd_mercadoria_ncm = b.ncm_codigo    AND a.cd_produto_xvm ="
          " 'PV''1'   AND a.cd_mercadoria_ncm = 'NC''1' ORDER BY ncm_codigo"},
-        {[&] { DescricaoDetalheNCM(ncm, det); },
+        {[&] { DescricaoDetalheNCM(ncm, detalhe); },
          "SELECT a.vtncm_descricao   FROM VLT_NCM A  WHERE a.vtncm_codigo  = 'NC''1'   AND"
          " a.vtncm_detalhe = 'DT''1'"},
         {[&] { UnidadeNCM(ncm); }, " SELECT  uni_codigo  FROM PRJ_NCM A  WHERE        ncm_codigo = 'NC''1'"},
-        {[&] { UnidadeNCMProduto(pc, tc, ncm); },
+        {[&] { UnidadeNCMProduto(prodVlt, tipoProd, ncm); },
          " SELECT  uni_codigo  FROM PRJ_NCM_PROD_VLT A, PRJ_NCM B  WHERE a.nps_ncm = b.ncm_codigo    AND"
          " nps_ncm = 'NC''1'   AND nps_codprod = 'PV''1'   AND nps_codtipo = 'TP''1'"},
-        {[&] { UnidadeNCMItem(pc, ncm); },
+        {[&] { UnidadeNCMItem(prodVlt, ncm); },
          " SELECT  b.uni_codigo  FROM PROD_ITEM A, PRJ_NCM B  WHERE        a.cd_mercadoria_ncm ="
          " b.ncm_codigo    AND a.cd_produto_xvm = 'PV''1'   AND a.cd_mercadoria_ncm = 'NC''1'"},
-        {[&] { ProximoCodigoProduto(reg); },
+        {[&] { ProximoCodigoProduto(insc); },
          "Select max(exp_codprod) as codigo from kx_expproduto where emp_inscvlt = 'I''1'"},
-        {[&] { ProximoCodigoInsumo(reg, "11"); },
+        {[&] { ProximoCodigoInsumo(insc, "11"); },
          " SELECT MAX(exp_codins) AS exp_codins    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1' "
          "   AND T1.exp_codprod = 11"},
-        {[&] { ExisteProdutoLE(reg, pc, tc, model); },
+        {[&] { ExisteProdutoLE(insc, prodVlt, tipoProd, modelo); },
          " SELECT *    FROM KX_EXPPRODUTO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprodvlt ="
          " 'PV''1'    AND T1.exp_tipoprodvlt = 'TP''1'    AND TRIM(T1.exp_modprod) = 'MO''1'"},
-        {[&] { ExisteInsumoLE(reg, "11", type, ncm, det, spec); },
+        {[&] { ExisteInsumoLE(insc, "11", tipoIns, ncm, detalhe, espetec); },
          " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11  "
          "  AND T1.exp_tipoins = 'T''1'    AND T1.exp_ncmins = 'NC''1'    AND T1.exp_detinsvlt = 'DT''1'"
          "    AND TRIM(T1.exp_espetec) = 'ES''1'"},
-        {[&] { ExisteInsumoDescricao(reg, "11", type, ncm, desc, spec); },
+        {[&] { ExisteInsumoDescricao(insc, "11", tipoIns, ncm, descr, espetec); },
          " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11  "
          "  AND T1.exp_tipoins = 'T''1'    AND T1.exp_ncmins = 'NC''1'    AND TRIM(T1.exp_descins) ="
          " 'DS''1'    AND TRIM(T1.exp_espetec) = 'ES''1'"},
-        {[&] { EmpresaTemProdutos(reg); }, " SELECT *    FROM KX_EXPPRODUTO T1   WHERE T1.EMP_INSCVLT = 'I''1'"},
-        {[&] { EmpresaTemInsumos(reg); }, " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.EMP_INSCVLT = 'I''1'"},
-        {[&] { UnidadeEmProdutos(un); }, " SELECT *    FROM KX_EXPPRODUTO T1   WHERE T1.codunid = 'U''1'"},
-        {[&] { UnidadeEmInsumos(un); }, " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.codunid = 'U''1'"},
-        {[&] { ExisteUnidade(un); }, " SELECT *    FROM KXUNIDADES T1   WHERE CODUNID = 'U''1'"},
+        {[&] { EmpresaTemProdutos(insc); }, " SELECT *    FROM KX_EXPPRODUTO T1   WHERE T1.EMP_INSCVLT = 'I''1'"},
+        {[&] { EmpresaTemInsumos(insc); }, " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.EMP_INSCVLT = 'I''1'"},
+        {[&] { UnidadeEmProdutos(unid); }, " SELECT *    FROM KX_EXPPRODUTO T1   WHERE T1.codunid = 'U''1'"},
+        {[&] { UnidadeEmInsumos(unid); }, " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.codunid = 'U''1'"},
+        {[&] { ExisteUnidade(unid); }, " SELECT *    FROM KXUNIDADES T1   WHERE CODUNID = 'U''1'"},
         {[&] { ExisteNCM(ncm); }, " SELECT *    FROM PRJ_NCM T1   WHERE NCM_CODIGO = 'NC''1'"},
-        {[&] { ExisteNCMItem(pc, ncm); },
+        {[&] { ExisteNCMItem(prodVlt, ncm); },
          " SELECT *  FROM PROD_ITEM A, PRJ_NCM B  WHERE        a.cd_mercadoria_ncm = b.ncm_codigo    AND"
          " a.cd_produto_xvm = 'PV''1'   AND a.cd_mercadoria_ncm = 'NC''1'"},
-        {[&] { ExisteDetalheItem(pc, ncm, det); },
+        {[&] { ExisteDetalheItem(prodVlt, ncm, detalhe); },
          "SELECT *   FROM PROD_ITEM A, VLT_NCM B   WHERE a.cd_mercadoria_ncm = b.vtncm_codigo    AND"
          " a.vtncm_detalhe = b.vtncm_detalhe    AND a.cd_produto_xvm =  'PV''1'   AND"
          " a.cd_mercadoria_ncm = 'NC''1'   AND a.vtncm_detalhe = 'DT''1'"},
@@ -107,8 +107,8 @@ TEST_F(SelAccessTeste, InstrucoesMontadasPecaPorPeca) {
         chamar();
         EXPECT_EQ(SelAccessUsoGeral::Consulta()->SQL(), esperado);
     }
-    // Without a specification the description test leaves the specification out.
-    ExisteInsumoDescricao(reg, "11", type, ncm, desc, "   ");
+    // Without a technical specification the description test leaves it out.
+    ExisteInsumoDescricao(insc, "11", tipoIns, ncm, descr, "   ");
     EXPECT_EQ(SelAccessUsoGeral::Consulta()->SQL(),
               " SELECT *    FROM KX_EXPINSUMO T1   WHERE T1.emp_inscvlt = 'I''1'    AND T1.exp_codprod = 11"
               "    AND T1.exp_tipoins = 'T''1'    AND T1.exp_ncmins = 'NC''1'    AND TRIM(T1.exp_descins) = 'DS''1'");
@@ -213,7 +213,7 @@ TEST_F(SelAccessTeste, ConsultasDeExistencia) {
 }
 
 TEST_F(SelAccessTeste, ErrosDoBancoChegamAoChamador) {
-    // A code that is not a whole number never reaches the statement.
+    // A cod that is not a whole number never reaches the statement.
     EXPECT_THROW(ProximoCodigoInsumo("200000001", ""), ErroBanco);
     EXPECT_THROW(ExisteInsumoLE("200000001", "1 OR 1=1", "P", "39269090", "0001", "AÇO INOX"), ErroBanco);
 
