@@ -1,5 +1,6 @@
 #include "dados/InsAccessUsoGeral.h"
 
+#include "comum/RotinasUteis.h"
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
@@ -64,8 +65,8 @@ int InsereInsumo(const std::string& inscricao, const std::string& codProd, const
                     " (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, exp_ncmins, " +
                     "  exp_coeftec, exp_detinsvlt, exp_descins, ins_codemp, exp_espetec) " + " VALUES ( " +
                     Q(inscricao) + " , " + CodigoSemAspas(codProd) + " , " + CodigoSemAspas(codIns) + " , " +
-                    Q(codunid) + " , " + Q(tipoIns) + " , " + Q(ncm) + " , " + F(coeficiente) + " , " + nDetalhe +
-                    " , " + nDescricao + " , " + nCodInsEmpresa + " , " + nEspecificacao + " ) ");
+                    Q(codunid) + " , " + Q(tipoIns) + " , " + Q(ncm) + " , " + FloatParaSQL(coeficiente) + " , " +
+                    nDetalhe + " , " + nDescricao + " , " + nCodInsEmpresa + " , " + nEspecificacao + " ) ");
 }
 
 } // namespace InsAccessUsoGeral

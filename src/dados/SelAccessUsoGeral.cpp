@@ -1,5 +1,6 @@
 #include "dados/SelAccessUsoGeral.h"
 
+#include "comum/RotinasUteis.h"
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
@@ -27,7 +28,7 @@ bool Existe(const std::string& sql) {
 // The largest code is null when the company or product has none yet: the next is 1.
 int ProximoCodigo(const std::string& sql, std::string_view coluna) {
     TConsulta& q = Abrir(sql);
-    if (q.Vazia() || AparaEspacos(q.Texto(coluna)).empty()) {
+    if (q.Vazia() || Aparar(q.Texto(coluna)).empty()) {
         return 1;
     }
     return static_cast<int>(q.Inteiro(coluna)) + 1;
@@ -130,7 +131,7 @@ bool ExisteProdutoLE(const std::string& inscricao, const std::string& codProdVlt
                      const std::string& modelo) {
     return Existe(" SELECT *    FROM " + T::TabExpProduto() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
                   "    AND T1.exp_codprodvlt = " + Q(codProdVlt) + "    AND T1.exp_tipoprodvlt = " + Q(codTipo) +
-                  "    AND TRIM(T1.exp_modprod) = " + Q(AparaEspacos(modelo)));
+                  "    AND TRIM(T1.exp_modprod) = " + Q(Aparar(modelo)));
 }
 
 bool ExisteInsumoLE(const std::string& inscricao, const std::string& codProd, const std::string& tipoIns,
@@ -138,17 +139,17 @@ bool ExisteInsumoLE(const std::string& inscricao, const std::string& codProd, co
     return Existe(" SELECT *    FROM " + T::TabExpInsumo() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
                   "    AND T1.exp_codprod = " + CodigoSemAspas(codProd) + "    AND T1.exp_tipoins = " + Q(tipoIns) +
                   "    AND T1.exp_ncmins = " + Q(ncm) + "    AND T1.exp_detinsvlt = " + Q(detalhe) +
-                  "    AND TRIM(T1.exp_espetec) = " + Q(AparaEspacos(especificacao)));
+                  "    AND TRIM(T1.exp_espetec) = " + Q(Aparar(especificacao)));
 }
 
 bool ExisteInsumoDescricao(const std::string& inscricao, const std::string& codProd, const std::string& tipoIns,
                            const std::string& ncm, const std::string& descricao, const std::string& especificacao) {
-    const std::string espetec = AparaEspacos(especificacao);
+    const std::string espetec = Aparar(especificacao);
     const std::string clausulaEspetec =
         espetec.empty() ? std::string() : "    AND TRIM(T1.exp_espetec) = " + Q(espetec);
     return Existe(" SELECT *    FROM " + T::TabExpInsumo() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
                   "    AND T1.exp_codprod = " + CodigoSemAspas(codProd) + "    AND T1.exp_tipoins = " + Q(tipoIns) +
-                  "    AND T1.exp_ncmins = " + Q(ncm) + "    AND TRIM(T1.exp_descins) = " + Q(AparaEspacos(descricao)) +
+                  "    AND T1.exp_ncmins = " + Q(ncm) + "    AND TRIM(T1.exp_descins) = " + Q(Aparar(descricao)) +
                   clausulaEspetec);
 }
 

@@ -1,5 +1,6 @@
 #include "dados/UpdAccessUsoGeral.h"
 
+#include "comum/RotinasUteis.h"
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
@@ -57,13 +58,13 @@ int AlteraInsumo(const std::string& inscricao, const std::string& codProd, const
     const std::string nDescricao = N(descricao);
     const std::string nEspecificacao = N(especificacao);
     const std::string nCodInsEmpresa = N(codInsEmpresa);
-    return Executar("UPDATE  " + T::TabExpInsumo() + "   SET codunid = " + Q(codunid) + " , " +
-                    "       exp_tipoins = " + Q(tipoIns) + " , " + "       exp_ncmins = " + Q(ncm) + " , " +
-                    "       exp_detinsvlt = " + nDetalhe + " , " + "       exp_descins = " + nDescricao + " , " +
-                    "       exp_espetec = " + nEspecificacao + " , " + "       exp_coeftec = " + F(coeficiente) +
-                    " , " + "       ins_codemp = " + nCodInsEmpresa + " WHERE emp_inscvlt = " + Q(inscricao) +
-                    "   AND exp_codprod = " + CodigoSemAspas(codProd) +
-                    "   AND exp_codins  = " + CodigoSemAspas(codIns));
+    return Executar(
+        "UPDATE  " + T::TabExpInsumo() + "   SET codunid = " + Q(codunid) + " , " +
+        "       exp_tipoins = " + Q(tipoIns) + " , " + "       exp_ncmins = " + Q(ncm) + " , " +
+        "       exp_detinsvlt = " + nDetalhe + " , " + "       exp_descins = " + nDescricao + " , " +
+        "       exp_espetec = " + nEspecificacao + " , " + "       exp_coeftec = " + FloatParaSQL(coeficiente) + " , " +
+        "       ins_codemp = " + nCodInsEmpresa + " WHERE emp_inscvlt = " + Q(inscricao) +
+        "   AND exp_codprod = " + CodigoSemAspas(codProd) + "   AND exp_codins  = " + CodigoSemAspas(codIns));
 }
 
 } // namespace UpdAccessUsoGeral
