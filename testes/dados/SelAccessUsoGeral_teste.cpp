@@ -166,7 +166,7 @@ TEST_F(SelAccessTeste, ProdutoRepetidoPeloModeloAparado) {
 }
 
 TEST_F(SelAccessTeste, InsumoRepetido) {
-    // By item detail: the specification is always compared, trimmed on both sides.
+    // By item detail: the technical specification is always compared, trimmed on both sides.
     EXPECT_TRUE(ExisteInsumoLE("200000001", "1", "P", "39269090", "0001", "AÇO INOX"));
     EXPECT_TRUE(ExisteInsumoLE("200000001", "1", "P", "39269090", "0001", " aço inox  "));
     EXPECT_FALSE(ExisteInsumoLE("200000001", "1", "P", "39269090", "0002", "AÇO INOX"));
