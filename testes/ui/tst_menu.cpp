@@ -2,6 +2,7 @@
 // sub-menu strips and their links, hot regions with their pointer and clicks, and the
 // working windows opened modally from the entries.
 
+#include "apoio/JanelaModal.h"
 #include "comum/CaixasRoteiro.h"
 #include "ui/UControles.h"
 #include "ui/UMenu.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -18,26 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Runs `acao` on the modal window as soon as one is open (gives up after 5 s).
-void QuandoModal(std::function<void(QWidget*)> acao) {
-    auto* timer = new QTimer;
-    auto* relogio = new QElapsedTimer;
-    relogio->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && relogio->elapsed() < 5000) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        delete relogio;
-        if (modal) {
-            acao(modal);
-        }
-    });
-    timer->start(10);
-}
 
 const CaixaMostrada kIndisponivel{TipoCaixa::Informacao, "Informação",
                                   "Este módulo ainda não está disponível nesta versão."};
