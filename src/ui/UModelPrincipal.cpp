@@ -129,6 +129,7 @@ void TFModelPrincipal::FormShow() {
             }
         }
     }
+    // Qt paints every widget double-buffered: there is no painting mode to switch.
     PosicionarBarra();
     for (int n = 0; n < FQuantidadeBotoes && n < ImageListDesligados.size(); ++n) {
         if (TImagem* botao = Botao(n)) {

@@ -15,6 +15,9 @@ TFSkinProgress::TFSkinProgress(QWidget* pai)
     pgb->setRange(0, 1);
     pgb->setValue(0);
     pgb->setTextVisible(false);
+    QPalette cores = pgb->palette();
+    cores.setColor(QPalette::Highlight, QColor(48, 130, 90));
+    pgb->setPalette(cores);
     pgb->setGeometry(16, 25, 272, 24);
 }
 

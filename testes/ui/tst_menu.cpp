@@ -12,9 +12,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 #include <memory>
 
 namespace {
