@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
 
 #include <map>
 
@@ -157,7 +158,10 @@ TFMenu::TFMenu(QWidget* pai) : QWidget(pai, Qt::Window | Qt::FramelessWindowHint
 }
 
 void TFMenu::showEvent(QShowEvent* evento) {
-    FormShow();
+    // A restore from the task bar is not a show of the window.
+    if (!evento->spontaneous()) {
+        FormShow();
+    }
     QWidget::showEvent(evento);
 }
 

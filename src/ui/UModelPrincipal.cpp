@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QScreen>
+#include <QShowEvent>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -108,11 +109,14 @@ TFModelPrincipal::TFModelPrincipal(QWidget* pai)
 TImagem* TFModelPrincipal::Botao(int n) const { return findChild<TImagem*>(QStringLiteral("botao%1").arg(n)); }
 
 void TFModelPrincipal::showEvent(QShowEvent* evento) {
-    if (const QScreen* tela = screen()) {
-        move(tela->geometry().center() - rect().center());
+    // A restore from the task bar is not a show of the window.
+    if (!evento->spontaneous()) {
+        if (const QScreen* tela = screen()) {
+            move(tela->geometry().center() - rect().center());
+        }
+        FormShow();
+        LTitJan->adjustSize();
     }
-    FormShow();
-    LTitJan->adjustSize();
     QDialog::showEvent(evento);
 }
 
