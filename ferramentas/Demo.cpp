@@ -158,7 +158,7 @@ void PreencherReferencias(TConexao& c) {
         const std::string codigo = kProdutos[i].codigo;
         const std::string vlt = codigo.substr(0, 4);
         Inserir(c, "T_PROXVM", "cd_produto_xvm, nm_produto_xvm", {codigo, kProdutos[i].descricao});
-        const size_t nTipos = 1 + i % 3;
+        const size_t nTipos = 1 + (i + 2) % 3;
         for (size_t t = 0; t < nTipos; ++t) {
             Inserir(c, "PRJ_TIPO_PROD", "prdt_codprod, prdt_codtipo, prdt_desctipo",
                     {vlt, kTipos[t].codigo, kTipos[t].descricao});
