@@ -6,6 +6,7 @@
 #include "comum/Numeros.h"
 #include "comum/RotinasUteis.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,6 +25,8 @@ constexpr size_t kTamanhoBuffer = size_t{1} << 20;
 std::FILE* g_arquivo = nullptr;
 std::string g_caminho;
 std::unique_ptr<char[]> g_buffer;
+// The line being written, kept from one input to the next.
+std::string g_linha;
 
 [[noreturn]] void FalhaArquivo(const std::string& acao, int erro) {
     throw ErroEntradaSaida("Não foi possível " + acao + " o arquivo " + g_caminho + ": " + std::strerror(erro) + ".");
@@ -45,7 +48,11 @@ void GravarLinha(std::string_view bytes) {
 // neither split the record nor shift its fields.
 void AcrescentarCampo(std::string& linha, std::string_view texto, size_t largura = 0) {
     const size_t inicio = linha.size();
-    linha += Utf8ParaCp1252(texto);
+    if (std::all_of(texto.begin(), texto.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        linha.append(texto); // the same bytes in both encodings
+    } else {
+        linha += Utf8ParaCp1252(texto);
+    }
     for (size_t i = inicio; i < linha.size(); ++i) {
         if (static_cast<unsigned char>(linha[i]) < ' ') {
             linha[i] = ' ';
@@ -126,10 +133,17 @@ std::string TLExItemProduto::LinhaProduto() const {
 }
 
 void TLExItemInsumo::GravarInsumo() {
-    GravarLinha(LinhaInsumo());
+    MontarLinhaInsumo(g_linha);
+    GravarLinha(g_linha);
 }
 
 std::string TLExItemInsumo::LinhaInsumo() const {
+    std::string linha;
+    MontarLinhaInsumo(linha);
+    return linha;
+}
+
+void TLExItemInsumo::MontarLinhaInsumo(std::string& linha) const {
     const auto item = [this] {
         return "o insumo " + exp_codins() + " (\"" + exp_descins() + "\") do produto " + exp_codprod();
     };
@@ -138,7 +152,7 @@ std::string TLExItemInsumo::LinhaInsumo() const {
         throw ErroGeral(NaoGravado(item(), "o coeficiente técnico " + CoefTecTexto() +
                                                " não cabe no arquivo, que aceita de 0 a 99.999.999,9999999."));
     }
-    std::string linha = "I";
+    linha.assign("I");
     try {
         AcrescentarCampo(linha, Femp_inscvlt);
         AcrescentarCampo(linha, exp_codprod(), 4);
@@ -154,17 +168,22 @@ std::string TLExItemInsumo::LinhaInsumo() const {
     } catch (const ErroConversao& e) {
         throw ErroGeral(NaoGravado(item(), e.what()));
     }
-    return linha;
 }
 
 std::optional<std::string> CampoCoeficienteLE(double coeficiente) {
     if (!(coeficiente >= 0.0 && coeficiente < 100'000'000.0)) {
         return std::nullopt;
     }
-    // "#,##0.0000000" without its separators is the number of ten-millionths; a value that
-    // rounds up to 100.000.000 has 16 digits, which the general format gives as "1E15".
-    const std::string digitos = TiraSeparadores(FormatarComMilhar(coeficiente, 7));
-    if (digitos.size() > 15 || digitos.find_first_not_of("0123456789") != std::string::npos) {
+    // "#,##0.0000000" without its separators and leading zeros is the number of ten-millionths
+    // (what TiraSeparadores gives, without reading the digits back as a number); a value that
+    // rounds up to 100.000.000 has 16 digits.
+    std::string digitos;
+    for (const char c : FormatarComMilhar(coeficiente, 7)) {
+        if (c >= '0' && c <= '9' && !(c == '0' && digitos.empty())) {
+            digitos.push_back(c);
+        }
+    }
+    if (digitos.size() > 15) {
         return std::nullopt;
     }
     return CompletaEsquerda(digitos, 20, "0");

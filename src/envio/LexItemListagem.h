@@ -42,6 +42,9 @@ public:
     // the product and the input when the coefficient does not fit its field or a field has
     // a character that Windows-1252 cannot hold.
     std::string LinhaInsumo() const;
+
+private:
+    void MontarLinhaInsumo(std::string& linha) const;
 };
 
 // The coefficient's field: round(coeficiente x 10,000,000) in 20 digits filled with "0" on
