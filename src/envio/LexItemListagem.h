@@ -17,8 +17,8 @@
 class TLExItemProduto : public TClsLExProduto {
 public:
     // Creates the temporary folder when it is missing (one level; a failure shows up when
-    // the file is created), deletes a file already at `caminho`, then creates the file
-    // there, empty. Throws ErroEntradaSaida naming the file when it cannot be created.
+    // the file is created), then creates the file at `caminho`, empty, in place of any file
+    // of that name. Throws ErroEntradaSaida naming the file when it cannot be created.
     void AbrirArquivo(const std::string& caminho);
     // "VERSAO 07/11/2018".
     void GravarVersao();
