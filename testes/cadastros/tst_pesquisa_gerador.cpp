@@ -281,6 +281,25 @@ private slots:
         QCOMPARE(Linhas(retorno), QStringList({"A=1"}));
     }
 
+    // A row whose first returned value is empty cannot be chosen: the window stays open.
+    void linhaSemValorNaoEscolhe() {
+        TConexao& conexao = dm_DatConn->adocon_korvex;
+        conexao.Executar("INSERT INTO KX_PAIS (PAI_CODIGO, PAI_DESC) VALUES ('', 'PAÍS SEM CÓDIGO')");
+        TListaNomeValor retorno({"PAI_DESC=antes"});
+        QuandoModal([](QWidget* janela) {
+            Buscar(janela, 0, 1, "país");
+            auto* lvw = Controle<QTreeWidget>(janela, "lvwResultPeq");
+            QCOMPARE(lvw->topLevelItemCount(), 1);
+            ClicarDuasVezes(lvw, lvw->topLevelItem(0));
+            QVERIFY(janela->isVisible());
+            janela->close();
+        });
+        const bool escolheu = TFPesquisaGerador::Pesquisar(1, retorno);
+        conexao.Executar("DELETE FROM KX_PAIS");
+        QVERIFY(!escolheu);
+        QCOMPARE(Linhas(retorno), QStringList({"PAI_DESC=antes"}));
+    }
+
     // A database error during a search goes to the program's handling of unexpected
     // errors; the window stays open and can search again.
     void erroDoBancoDeixaAJanelaAberta() {
