@@ -2,6 +2,7 @@
 
 #include "comum/Erros.h"
 #include "comum/RotinasUteis.h"
+#include "dados/SQLListas.h"
 #include "dados/clsTabACCESS.h"
 
 #include <memory>
@@ -151,12 +152,26 @@ std::string TabelaPesquisa(int Tipo) {
     case 2: return clsTabACCESS::TabPorto();
     case 3: return clsTabACCESS::TabMoeda();
     case 4: return clsTabACCESS::TabUnidades();
+    case 5: return "(" + SQLProdutosXVM() + ")";
     case 8: return clsTabACCESS::TabNCM();
     default: return {};
     }
 }
 
-std::string TabelaPesquisaComParametros(int, const TListaNomeValor&) { return {}; }
+std::string TabelaPesquisaComParametros(int Tipo, const TListaNomeValor& Parametros) {
+    const auto p = [&Parametros](const char* nome) { return Parametros.Valor(nome); };
+    std::string sql;
+    switch (Tipo) {
+    case 6: sql = SQLNCMsProduto(p("CodPrdVlt"), p("TipoPrdVlt")); break;
+    case 7: sql = SQLNCMsItem(p("CodPrdVlt")); break;
+    case 9: sql = SQLProdutosForaLote(p("InscVlt"), p("LotNumero")); break;
+    case 10: sql = SQLInsumosNacRegForaLote(p("InscVlt"), p("LotNumero"), p("CodPrd")); break;
+    case 11: sql = SQLInsumosEstPadForaLote(p("InscVlt"), p("LotNumero"), p("CodPrd")); break;
+    case 12: sql = SQLLotesKit(p("InscVlt")); break;
+    default: return {};
+    }
+    return "(" + sql + ")";
+}
 
 std::string MontarSQL(const TCompPesquisa& Comp, int EntradaCampo, enumTipoBusca TipoBusca, std::string_view Texto) {
     const TItemCampo* procura = Comp.Campos.CampoDaEntrada(EntradaCampo);

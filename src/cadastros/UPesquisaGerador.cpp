@@ -2,12 +2,15 @@
 
 #include "comum/Cp1252.h"
 #include "comum/RotinasUteis.h"
+#include "ui/FigurasQt.h"
+#include "ui/UControles.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -57,24 +60,15 @@ public:
     }
 };
 
-// The header and footer bands and the body behind the controls.
-QPixmap FiguraPesquisa(const QSize& tamanho, const QColor& cor) {
-    QPixmap figura(tamanho);
-    figura.fill(cor);
-    return figura;
+// A picture of the window, stretched over its place.
+TImagem* Figura(QWidget* pai, const char* nome, const QRect& area, const char* arquivo) {
+    auto* imagem = new TImagem(pai);
+    imagem->setObjectName(nome);
+    imagem->setGeometry(area);
+    imagem->DefinirEsticar(true);
+    imagem->DefinirFigura(FiguraArte(arquivo));
+    return imagem;
 }
-
-QLabel* Figura(QWidget* pai, const char* nome, const QRect& area, const QPixmap& figura) {
-    auto* rotulo = new QLabel(pai);
-    rotulo->setObjectName(nome);
-    rotulo->setGeometry(area);
-    rotulo->setScaledContents(true);
-    rotulo->setPixmap(figura);
-    return rotulo;
-}
-
-const QColor kVerdeFaixa(10, 92, 70);
-const QColor kFundoCorpo(236, 242, 239);
 
 } // namespace
 
@@ -83,9 +77,9 @@ TFPesquisaGerador::TFPesquisaGerador(QWidget* pai) : QDialog(pai) {
     setWindowTitle("FPesquisaGerador");
     setFixedSize(627, 519);
 
-    imgCabecalho = Figura(this, "imgCabecalho", {0, 0, 627, 47}, FiguraPesquisa({627, 47}, kVerdeFaixa));
-    imgCorpo = Figura(this, "imgCorpo", {0, 47, 627, 441}, FiguraPesquisa({627, 441}, kFundoCorpo));
-    imgRodape = Figura(this, "imgRodape", {0, 488, 627, 31}, FiguraPesquisa({627, 31}, kVerdeFaixa));
+    imgCabecalho = Figura(this, "imgCabecalho", {0, 0, 627, 47}, "pesquisa_cabecalho.jpg");
+    imgCorpo = Figura(this, "imgCorpo", {0, 47, 627, 441}, "pesquisa_corpo.jpg");
+    imgRodape = Figura(this, "imgRodape", {0, 488, 627, 31}, "pesquisa_rodape.jpg");
 
     LTitJanela = new QLabel("Pesquisa", this);
     LTitJanela->setObjectName("LTitJanela");
@@ -126,6 +120,8 @@ TFPesquisaGerador::TFPesquisaGerador(QWidget* pai) : QDialog(pai) {
     btPesq = new QPushButton(" &Pesquisar", this);
     btPesq->setObjectName("btPesq");
     btPesq->setGeometry(504, 118, 115, 36);
+    btPesq->setIcon(QIcon(FiguraArte("binoculos.jpg")));
+    btPesq->setIconSize({16, 15});
     // Enter in the search box searches; it must not also press a default button.
     btPesq->setAutoDefault(false);
 

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
+class TImagem;
 
 class TFPesquisaGerador : public QDialog {
     Q_OBJECT
@@ -52,9 +53,9 @@ private:
     std::string valorEscolhido_;        // first returned value of the row chosen last
 
     // Controls, named as the window's components.
-    QLabel* imgCabecalho;
-    QLabel* imgCorpo;
-    QLabel* imgRodape;
+    TImagem* imgCabecalho;
+    TImagem* imgCorpo;
+    TImagem* imgRodape;
     QLabel* LTitJanela;
     QGroupBox* grprdTipoPesq;
     QButtonGroup* tiposBusca_;

@@ -2,6 +2,7 @@
 
 #include "apoio/AmbienteTeste.h"
 #include "comum/Erros.h"
+#include "dados/SQLListas.h"
 
 #include <gtest/gtest.h>
 
@@ -118,16 +119,32 @@ TEST(LerSelecao, ValoresDaLinhaEORetornoDoChamador) {
     EXPECT_EQ(retorno.Linhas(), (Textos{"OUTRO=x", "NCM_DESCRICAO=SEM CÓDIGO"}));
 }
 
-TEST(TabelaPesquisa, TabelasDoCatalogoSoNasEntradasCertas) {
+TEST(TabelaPesquisa, TabelasESubconsultasSoNasEntradasCertas) {
     EXPECT_EQ(TabelaPesquisa(0), "KX_EMPRESA");
     EXPECT_EQ(TabelaPesquisa(4), "KXUNIDADES");
+    EXPECT_EQ(TabelaPesquisa(5), "(" + SQLProdutosXVM() + ")");
     EXPECT_EQ(TabelaPesquisa(8), "PRJ_NCM");
     for (int tipo : {-1, 6, 7, 9, 12, 13}) {
         EXPECT_EQ(TabelaPesquisa(tipo), "") << tipo;
     }
+
+    // Parameters are read by name without regard to case; a missing one is empty.
+    const TListaNomeValor parametros(
+        {"codprdvlt=0401", "TIPOPRDVLT=001", "InscVlt=200123456", "LotNumero=L'1", "CodPrd=3"});
+    EXPECT_EQ(TabelaPesquisaComParametros(6, parametros), "(" + SQLNCMsProduto("0401", "001") + ")");
+    EXPECT_EQ(TabelaPesquisaComParametros(7, parametros), "(" + SQLNCMsItem("0401") + ")");
+    EXPECT_EQ(TabelaPesquisaComParametros(9, parametros), "(" + SQLProdutosForaLote("200123456", "L'1") + ")");
+    EXPECT_EQ(TabelaPesquisaComParametros(10, parametros),
+              "(" + SQLInsumosNacRegForaLote("200123456", "L'1", "3") + ")");
+    EXPECT_EQ(TabelaPesquisaComParametros(11, parametros),
+              "(" + SQLInsumosEstPadForaLote("200123456", "L'1", "3") + ")");
+    EXPECT_EQ(TabelaPesquisaComParametros(12, parametros), "(" + SQLLotesKit("200123456") + ")");
+    EXPECT_EQ(TabelaPesquisaComParametros(6, {}), "(" + SQLNCMsProduto("", "") + ")");
     for (int tipo : {-1, 0, 4, 5, 8, 13}) {
-        EXPECT_EQ(TabelaPesquisaComParametros(tipo, {}), "") << tipo;
+        EXPECT_EQ(TabelaPesquisaComParametros(tipo, parametros), "") << tipo;
     }
+    // The product code goes into the statement bare: anything but a number is refused.
+    EXPECT_THROW(TabelaPesquisaComParametros(10, TListaNomeValor({"CodPrd=1 OR 1=1"})), ErroBanco);
 }
 
 class PesquisaNoBanco : public ::testing::Test {
@@ -164,6 +181,25 @@ TEST_F(PesquisaNoBanco, LinhasComoTextoLetrasDobradasEAspas) {
     EXPECT_TRUE(TPesquisaGerador::Consulta()->Ativa());
     EXPECT_EQ(TPesquisaGerador::Consulta()->SQL(),
               " SELECT  CODUNID, DESCUNID FROM KXUNIDADES WHERE DESCUNID LIKE 'NADA%'");
+}
+
+// Every definition's columns exist in its source: each kind's search runs, searching
+// each of its chooser entries.
+TEST_F(PesquisaNoBanco, CadaTipoRodaComAsColunasDaSuaFonte) {
+    const TListaNomeValor parametros({"CodPrdVlt=0401", "TipoPrdVlt=001", "InscVlt=200123456", "LotNumero=1",
+                                      "CodPrd=1"});
+    for (int tipo = 0; tipo <= 12; ++tipo) {
+        std::string tabela = TabelaPesquisa(tipo);
+        if (tabela.empty()) {
+            tabela = TabelaPesquisaComParametros(tipo, parametros);
+        }
+        auto comp = Definicao(tipo, tabela);
+        for (int entrada = 0; comp.Campos.CampoDaEntrada(entrada); ++entrada) {
+            EXPECT_NO_THROW(TPesquisaGerador::Executar(MontarSQL(comp, entrada, enumTipoBusca::tbInicioCampo, "%"),
+                                                       comp.Campos.Quantidade()))
+                << tipo << " " << entrada;
+        }
+    }
 }
 
 TEST_F(PesquisaNoBanco, ErroDoBancoPassaAoChamador) {

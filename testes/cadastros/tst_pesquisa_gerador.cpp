@@ -3,13 +3,16 @@
 // chosen by double click or closed, and its answer checked.
 
 #include "apoio/AmbienteTeste.h"
+#include "apoio/JanelaModal.h"
 #include "app/DatConn.h"
-#include "app/InfoGerais.h"
+#include "app/UAplicacao.h"
 #include "cadastros/UPesquisaGerador.h"
+#include "comum/CaixasRoteiro.h"
+#include "comum/Erros.h"
+#include "dados/SQLListas.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,46 +27,15 @@
 
 namespace {
 
-// The program catches errors that escape an event handler in its application object;
-// the tests' application records their messages instead of showing them.
-class AplicacaoTeste : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* destino, QEvent* evento) override {
-        try {
-            return QApplication::notify(destino, evento);
-        } catch (const std::exception& e) {
-            errosNaoTratados << QString::fromStdString(e.what());
-            return false;
-        }
-    }
-    QStringList errosNaoTratados;
-};
-
-AplicacaoTeste* Aplicacao() { return static_cast<AplicacaoTeste*>(qApp); }
-
-// Runs `acao` on the modal window as soon as one is open, then closes it if the action
-// left it open, so that a failed check never leaves a test waiting (gives up after 5 s).
-void QuandoModal(std::function<void(QWidget*)> acao) {
-    auto* timer = new QTimer;
-    auto* relogio = new QElapsedTimer;
-    relogio->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && relogio->elapsed() < 5000) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        delete relogio;
-        if (modal) {
-            acao(modal);
-            if (modal->isVisible()) {
-                modal->close();
-            }
+// Runs `acao` on the lookup window once it is open, then closes it if the action left
+// it open, so that a failed check never leaves a test waiting.
+void NaJanela(std::function<void(QWidget*)> acao) {
+    QuandoModal([acao](QWidget* janela) {
+        acao(janela);
+        if (janela->isVisible()) {
+            janela->close();
         }
     });
-    timer->start(10);
 }
 
 // Types the text key by key; characters beyond ASCII go as key events of their own.
@@ -137,13 +109,13 @@ private slots:
         ambiente_.reset();
     }
 
-    void init() { Aplicacao()->errosNaoTratados.clear(); }
+    void init() { caixas_.Limpar(); }
 
     // The window as stored, a search of everything, blank text, the exact statement of
     // a search and the close box, on the unit lookup.
     void janelaBuscaEFecharSemEscolher() {
         TListaNomeValor retorno({"CODUNID=77", "OUTRO=fica"});
-        QuandoModal([](QWidget* janela) {
+        NaJanela([](QWidget* janela) {
             QVERIFY(qobject_cast<TFPesquisaGerador*>(janela));
             QCOMPARE(janela->windowTitle(), "FPesquisaGerador");
             QCOMPARE(janela->size(), QSize(627, 519));
@@ -196,7 +168,7 @@ private slots:
         });
         QVERIFY(!TFPesquisaGerador::Pesquisar(4, retorno));
         QCOMPARE(Linhas(retorno), QStringList({"CODUNID=77", "OUTRO=fica"}));
-        QVERIFY(Aplicacao()->errosNaoTratados.isEmpty());
+        QVERIFY(caixas_.Mostradas().empty());
     }
 
     // Every lookup that a window of the program opens, searched with accented text and
@@ -218,6 +190,25 @@ private slots:
         QTest::newRow("unidade") << 4 << QStringList() << 0 << 1 << "peça"
                                  << " SELECT  CODUNID, DESCUNID FROM KXUNIDADES WHERE DESCUNID LIKE 'PEÇA%'"
                                  << QStringList({"OUTRO=fica", "CODUNID=5", "DESCUNID=PEÇA"});
+        QTest::newRow("produto") << 5 << QStringList() << 0 << 1 << "câmera"
+                                 << " SELECT  CD_PRODUTO_XVM, NM_PRODUTO_XVM FROM ( SELECT       "
+                                    "mid(cd_produto_xvm,1,4) AS cd_produto_xvm ,     nm_produto_xvm  FROM   T_PROXVM) "
+                                    "WHERE NM_PRODUTO_XVM LIKE 'CÂMERA%'"
+                                 << QStringList({"OUTRO=fica", "CD_PRODUTO_XVM=0410",
+                                                 "NM_PRODUTO_XVM=Câmera fotográfica digital"});
+        QTest::newRow("ncm do produto")
+            << 6 << QStringList({"CodPrdVlt=0401", "TipoPrdVlt=001"}) << 2 << 1 << "elétricos"
+            << " SELECT  NCM_CODIGO, NCM_DESCRICAO, NPS_CODTIPO, UNI_CODIGO FROM (" +
+                   QString::fromStdString(SQLNCMsProduto("0401", "001")) +
+                   ") WHERE NCM_DESCRICAO LIKE '%ELÉTRICOS%'"
+            << QStringList({"OUTRO=fica", "NCM_CODIGO=85444920",
+                            "NCM_DESCRICAO=Outros condutores elétricos - para montagem industrial", "UNI_CODIGO=3"});
+        QTest::newRow("ncm dos itens")
+            << 7 << QStringList({"CodPrdVlt=0401"}) << 0 << 1 << "condutores elétricos"
+            << " SELECT  NCM_CODIGO, NCM_DESCRICAO, VTNCM_DETALHE, UNI_CODIGO FROM (" +
+                   QString::fromStdString(SQLNCMsItem("0401")) + ") WHERE NCM_DESCRICAO LIKE 'CONDUTORES ELÉTRICOS%'"
+            << QStringList({"OUTRO=fica", "NCM_CODIGO=85444290",
+                            "NCM_DESCRICAO=Condutores elétricos com peças de conexão - outros", "UNI_CODIGO=3"});
         QTest::newRow("ncm") << 8 << QStringList() << 2 << 1 << "potência até 20 w - reforç"
                              << " SELECT  NCM_CODIGO, NCM_DESCRICAO, UNI_CODIGO FROM PRJ_NCM WHERE NCM_DESCRICAO "
                                 "LIKE '%POTÊNCIA ATÉ 20 W - REFORÇ%'"
@@ -236,7 +227,7 @@ private slots:
         QFETCH(QStringList, retorno);
 
         TListaNomeValor lista({"OUTRO=fica"});
-        QuandoModal([&](QWidget* janela) {
+        NaJanela([&](QWidget* janela) {
             Buscar(janela, tipoBusca, entrada, texto);
             QCOMPARE(Controle<QLineEdit>(janela, "edtTextPesq")->text(), texto.toUpper());
             QCOMPARE(QString::fromStdString(TPesquisaGerador::Consulta()->SQL()), sql);
@@ -254,7 +245,7 @@ private slots:
                                   : TFPesquisaGerador::PesquisarComParametros(tipo, Lista(parametros), lista);
         QVERIFY(escolheu);
         QCOMPARE(Linhas(lista), retorno);
-        QVERIFY(Aplicacao()->errosNaoTratados.isEmpty());
+        QVERIFY(caixas_.Mostradas().empty());
     }
 
     // Kinds that an entry point does not open give false at once, with no window.
@@ -277,6 +268,9 @@ private slots:
             QVERIFY2(!TFPesquisaGerador::PesquisarComParametros(tipo, {}, retorno),
                      qPrintable(QString::number(tipo)));
         }
+        // A product code that is not a number never reaches the statement.
+        QVERIFY_THROWS_EXCEPTION(ErroBanco, TFPesquisaGerador::PesquisarComParametros(
+                                                10, TListaNomeValor({"CodPrd=1 OR 1=1"}), retorno));
         QVERIFY(!apareceu);
         QCOMPARE(Linhas(retorno), QStringList({"A=1"}));
     }
@@ -286,13 +280,12 @@ private slots:
         TConexao& conexao = dm_DatConn->adocon_korvex;
         conexao.Executar("INSERT INTO KX_PAIS (PAI_CODIGO, PAI_DESC) VALUES ('', 'PAÍS SEM CÓDIGO')");
         TListaNomeValor retorno({"PAI_DESC=antes"});
-        QuandoModal([](QWidget* janela) {
+        NaJanela([](QWidget* janela) {
             Buscar(janela, 0, 1, "país");
             auto* lvw = Controle<QTreeWidget>(janela, "lvwResultPeq");
             QCOMPARE(lvw->topLevelItemCount(), 1);
             ClicarDuasVezes(lvw, lvw->topLevelItem(0));
             QVERIFY(janela->isVisible());
-            janela->close();
         });
         const bool escolheu = TFPesquisaGerador::Pesquisar(1, retorno);
         conexao.Executar("DELETE FROM KX_PAIS");
@@ -305,18 +298,17 @@ private slots:
     void erroDoBancoDeixaAJanelaAberta() {
         TConexao& conexao = dm_DatConn->adocon_korvex;
         TListaNomeValor retorno;
-        QuandoModal([&](QWidget* janela) {
+        NaJanela([&](QWidget* janela) {
             conexao.ExecutarNativo("ALTER TABLE KX_MOEDA RENAME TO KX_MOEDA_FORA");
             Buscar(janela, 0, 1, "real");
             conexao.ExecutarNativo("ALTER TABLE KX_MOEDA_FORA RENAME TO KX_MOEDA");
-            QCOMPARE(Aplicacao()->errosNaoTratados.size(), 1);
-            QVERIFY(Aplicacao()->errosNaoTratados[0].contains("KX_MOEDA"));
+            QCOMPARE(caixas_.Mostradas(),
+                     (std::vector<CaixaMostrada>{{TipoCaixa::Erro, "Erro", "no such table: KX_MOEDA"}}));
             QCOMPARE(QApplication::activeModalWidget(), janela);
             QVERIFY(janela->isVisible());
 
             QTest::mouseClick(Controle<QPushButton>(janela, "btPesq"), Qt::LeftButton);
-            QCOMPARE(Aplicacao()->errosNaoTratados.size(), 1);
-            janela->close();
+            QCOMPARE(caixas_.Mostradas().size(), size_t(1));
         });
         QVERIFY(!TFPesquisaGerador::Pesquisar(3, retorno));
         QVERIFY(retorno.Linhas().empty());
@@ -324,10 +316,11 @@ private slots:
 
 private:
     std::unique_ptr<AmbienteTeste> ambiente_;
+    CaixasRoteiro caixas_;
 };
 
 int main(int argc, char* argv[]) {
-    AplicacaoTeste app(argc, argv);
+    TAplicacao app(argc, argv);
     TstPesquisaGerador teste;
     return QTest::qExec(&teste, argc, argv);
 }
