@@ -65,18 +65,21 @@ const std::vector<TCompPesquisa>& Definicoes() {
              "",
              "Produtos"},
             {"CompPesqPRJNCMPRODVLT",
-             {Campo("Cód. NCM", "NCM_CODIGO", 100, true, true), Campo("NCM Descrição", "NCM_DESCRICAO", 400, true, true),
+             {Campo("Cód. NCM", "NCM_CODIGO", 100, true, true),
+              Campo("NCM Descrição", "NCM_DESCRICAO", 400, true, true),
               Campo("NCM Det", "NPS_CODTIPO", 100, false, false), Campo("Cod. Unid", "UNI_CODIGO", 0, false, true)},
              "",
              "Insumos"},
             {"CompPesqPRODITEM",
-             {Campo("Cód. NCM", "NCM_CODIGO", 100, true, true), Campo("NCM Descrição", "NCM_DESCRICAO", 400, true, true),
+             {Campo("Cód. NCM", "NCM_CODIGO", 100, true, true),
+              Campo("NCM Descrição", "NCM_DESCRICAO", 400, true, true),
               Campo("NCM Detalhe", "VTNCM_DETALHE", 100, false, false),
               Campo("Cod. Unid", "UNI_CODIGO", 0, false, true)},
              "",
              "Insumos"},
             {"CompPesqPRJNCM",
-             {Campo("Cód. NCM", "NCM_CODIGO", 100, true, true), Campo("NCM Descrição", "NCM_DESCRICAO", 400, true, true),
+             {Campo("Cód. NCM", "NCM_CODIGO", 100, true, true),
+              Campo("NCM Descrição", "NCM_DESCRICAO", 400, true, true),
               Campo("Cod. Unid", "UNI_CODIGO", 0, false, true)},
              "",
              "Insumos"},
@@ -84,7 +87,8 @@ const std::vector<TCompPesquisa>& Definicoes() {
              {Campo("Cód. Prod. KORVEX", "EXP_CODPROD", 150, true, true),
               Campo("Cód. Prod. Veltran", "EXP_CODPRODVLT", 0, false, true),
               Campo("NCM", "EXP_NCMPROD", 0, false, true), Campo("Descrição", "NM_PRODUTO_XVM", 500, true, true),
-              Campo("Tipo", "PRDT_DESCTIPO", 80, true, true), Campo("Modelo", "EXP_MODPROD", 400, true, true, tcInteiro),
+              Campo("Tipo", "PRDT_DESCTIPO", 80, true, true),
+              Campo("Modelo", "EXP_MODPROD", 400, true, true, tcInteiro),
               Campo("Tipo", "EXP_TIPOPRODVLT", 0, false, true), Campo("Unidade", "CODUNID", 0, false, true)},
              "",
              "Insumos"},
@@ -97,11 +101,6 @@ const std::vector<TCompPesquisa>& Definicoes() {
 }
 
 } // namespace
-
-TItemCampo& TListaCampos::Adicionar(TItemCampo item) {
-    itens_.push_back(std::move(item));
-    return itens_.back();
-}
 
 const TItemCampo* TListaCampos::CampoDaEntrada(int entrada) const {
     if (entrada < 0) {
@@ -147,14 +146,22 @@ std::optional<TCompPesquisa> DefinicaoPesquisa(int Tipo) {
 
 std::string TabelaPesquisa(int Tipo) {
     switch (Tipo) {
-    case 0: return clsTabACCESS::TabEmpresa();
-    case 1: return clsTabACCESS::TabPais();
-    case 2: return clsTabACCESS::TabPorto();
-    case 3: return clsTabACCESS::TabMoeda();
-    case 4: return clsTabACCESS::TabUnidades();
-    case 5: return "(" + SQLProdutosXVM() + ")";
-    case 8: return clsTabACCESS::TabNCM();
-    default: return {};
+    case 0:
+        return clsTabACCESS::TabEmpresa();
+    case 1:
+        return clsTabACCESS::TabPais();
+    case 2:
+        return clsTabACCESS::TabPorto();
+    case 3:
+        return clsTabACCESS::TabMoeda();
+    case 4:
+        return clsTabACCESS::TabUnidades();
+    case 5:
+        return "(" + SQLProdutosXVM() + ")";
+    case 8:
+        return clsTabACCESS::TabNCM();
+    default:
+        return {};
     }
 }
 
@@ -162,13 +169,26 @@ std::string TabelaPesquisaComParametros(int Tipo, const TListaNomeValor& Paramet
     const auto p = [&Parametros](const char* nome) { return Parametros.Valor(nome); };
     std::string sql;
     switch (Tipo) {
-    case 6: sql = SQLNCMsProduto(p("CodPrdVlt"), p("TipoPrdVlt")); break;
-    case 7: sql = SQLNCMsItem(p("CodPrdVlt")); break;
-    case 9: sql = SQLProdutosForaLote(p("InscVlt"), p("LotNumero")); break;
-    case 10: sql = SQLInsumosNacRegForaLote(p("InscVlt"), p("LotNumero"), p("CodPrd")); break;
-    case 11: sql = SQLInsumosEstPadForaLote(p("InscVlt"), p("LotNumero"), p("CodPrd")); break;
-    case 12: sql = SQLLotesKit(p("InscVlt")); break;
-    default: return {};
+    case 6:
+        sql = SQLNCMsProduto(p("CodPrdVlt"), p("TipoPrdVlt"));
+        break;
+    case 7:
+        sql = SQLNCMsItem(p("CodPrdVlt"));
+        break;
+    case 9:
+        sql = SQLProdutosForaLote(p("InscVlt"), p("LotNumero"));
+        break;
+    case 10:
+        sql = SQLInsumosNacRegForaLote(p("InscVlt"), p("LotNumero"), p("CodPrd"));
+        break;
+    case 11:
+        sql = SQLInsumosEstPadForaLote(p("InscVlt"), p("LotNumero"), p("CodPrd"));
+        break;
+    case 12:
+        sql = SQLLotesKit(p("InscVlt"));
+        break;
+    default:
+        return {};
     }
     return "(" + sql + ")";
 }
@@ -181,9 +201,15 @@ std::string MontarSQL(const TCompPesquisa& Comp, int EntradaCampo, enumTipoBusca
     const std::string texto = Aparar(Texto);
     std::string padrao;
     switch (TipoBusca) {
-    case enumTipoBusca::tbInicioCampo: padrao = texto + "%"; break;
-    case enumTipoBusca::tbFinalCampo: padrao = "%" + texto; break;
-    case enumTipoBusca::tbQualquerParte: padrao = "%" + texto + "%"; break;
+    case enumTipoBusca::tbInicioCampo:
+        padrao = texto + "%";
+        break;
+    case enumTipoBusca::tbFinalCampo:
+        padrao = "%" + texto;
+        break;
+    case enumTipoBusca::tbQualquerParte:
+        padrao = "%" + texto + "%";
+        break;
     }
     std::string colunas;
     for (const auto& campo : Comp.Campos) {
@@ -198,7 +224,9 @@ void TPesquisaGerador::DefineConexao(TConexao* conexao) {
     g_consulta = std::make_unique<TConsulta>(g_conexao);
 }
 
-TConsulta* TPesquisaGerador::Consulta() { return g_consulta.get(); }
+TConsulta* TPesquisaGerador::Consulta() {
+    return g_consulta.get();
+}
 
 std::vector<std::vector<std::string>> TPesquisaGerador::Executar(const std::string& sql, int campos) {
     TConsulta* q = Consulta();

@@ -19,13 +19,13 @@ enum class enumTipoBusca { tbInicioCampo, tbFinalCampo, tbQualquerParte };
 // One column of a lookup. The type is recorded with the definition; the search treats
 // every type alike.
 struct TItemCampo {
-    std::string Legenda;           // caption of the result column and of the chooser entry
-    int Comprimento = 80;          // column width in pixels; 0 hides the column, its value still comes back
+    std::string Legenda;  // caption of the result column and of the chooser entry
+    int Comprimento = 80; // column width in pixels; 0 hides the column, its value still comes back
     enumTipoCampo TipoCampo = enumTipoCampo::tcString;
-    bool bClasula = true;          // may be chosen as the search column
-    bool bRetorno = false;         // handed back to the caller as NomeCampo=Valor
-    std::string NomeCampo;         // column name in the SELECT list and NAME of the returned line
-    std::string Valor;             // the field's cell in the row the user chose last
+    bool bClasula = true;  // may be chosen as the search column
+    bool bRetorno = false; // handed back to the caller as NomeCampo=Valor
+    std::string NomeCampo; // column name in the SELECT list and NAME of the returned line
+    std::string Valor;     // the field's cell in the row the user chose last
 };
 
 // The ordered fields of a lookup: the order of the SELECT list, of the result columns,
@@ -35,7 +35,6 @@ public:
     TListaCampos() = default;
     TListaCampos(std::initializer_list<TItemCampo> itens) : itens_(itens) {}
 
-    TItemCampo& Adicionar(TItemCampo item = {});
     int Quantidade() const { return static_cast<int>(itens_.size()); }
     TItemCampo& operator[](int i) { return itens_.at(static_cast<size_t>(i)); }
     const TItemCampo& operator[](int i) const { return itens_.at(static_cast<size_t>(i)); }
@@ -55,10 +54,10 @@ private:
 // One lookup definition of the dialog.
 class TCompPesquisa {
 public:
-    std::string Nome;       // the definition's component name ("CompPesqUnidade")
+    std::string Nome; // the definition's component name ("CompPesqUnidade")
     TListaCampos Campos;
-    std::string Tabela;     // what follows FROM: a table name or a parenthesised sub-query
-    std::string Titulo;     // shown as "Pesquisa: " + Titulo
+    std::string Tabela; // what follows FROM: a table name or a parenthesised sub-query
+    std::string Titulo; // shown as "Pesquisa: " + Titulo
 
     // Copies the chosen row (one cell per field, in order; missing cells read as empty)
     // into the fields' Valor and gives the value of the first returned field.

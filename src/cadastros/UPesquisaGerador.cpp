@@ -25,7 +25,9 @@
 
 namespace {
 
-QString ParaQString(const std::string& texto) { return QString::fromStdString(texto); }
+QString ParaQString(const std::string& texto) {
+    return QString::fromStdString(texto);
+}
 
 // The search text: every typed or pasted letter in upper case, as the search compares
 // upper-case text; characters that Windows-1252 cannot hold are refused.
@@ -133,7 +135,6 @@ TFPesquisaGerador::TFPesquisaGerador(QWidget* pai) : QDialog(pai) {
     lvwResultPeq = new QTreeWidget(this);
     lvwResultPeq->setObjectName("lvwResultPeq");
     lvwResultPeq->setGeometry(8, 182, 611, 298);
-    lvwResultPeq->setColumnCount(0);
     lvwResultPeq->setRootIsDecorated(false);
     lvwResultPeq->setItemsExpandable(false);
     lvwResultPeq->setUniformRowHeights(true);
@@ -214,8 +215,8 @@ void TFPesquisaGerador::lvwResultPeqDblClick() {
     for (int i = 0; i < item->columnCount(); ++i) {
         linha.push_back(item->text(i).toStdString());
     }
-    valorEscolhido_ = comp_->LerSelecao(linha);
-    if (!valorEscolhido_.empty()) {
+    // A row whose first returned value is empty cannot be chosen.
+    if (!comp_->LerSelecao(linha).empty()) {
         accept();
     }
 }
@@ -242,7 +243,6 @@ bool TFPesquisaGerador::Pesquisar(int Tipo, TListaNomeValor& Retorno) {
     return Abrir(Tipo, TabelaPesquisa(Tipo), Retorno);
 }
 
-bool TFPesquisaGerador::PesquisarComParametros(int Tipo, const TListaNomeValor& Parametros,
-                                               TListaNomeValor& Retorno) {
+bool TFPesquisaGerador::PesquisarComParametros(int Tipo, const TListaNomeValor& Parametros, TListaNomeValor& Retorno) {
     return Abrir(Tipo, TabelaPesquisaComParametros(Tipo, Parametros), Retorno);
 }

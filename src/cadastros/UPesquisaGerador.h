@@ -50,7 +50,6 @@ private:
     void lvwResultPeqDblClick();
 
     std::optional<TCompPesquisa> comp_; // the active definition
-    std::string valorEscolhido_;        // first returned value of the row chosen last
 
     // Controls, named as the window's components.
     TImagem* imgCabecalho;

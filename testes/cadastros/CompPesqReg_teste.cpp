@@ -67,7 +67,9 @@ TEST(DefinicaoPesquisa, OQueCadaTipoOfereceAoSeletorEDevolve) {
         {6, "Insumos", {"Cód. NCM", "NCM Descrição"}, {"NCM_CODIGO", "NCM_DESCRICAO", "UNI_CODIGO"}},
         {7, "Insumos", {"Cód. NCM", "NCM Descrição"}, {"NCM_CODIGO", "NCM_DESCRICAO", "UNI_CODIGO"}},
         {8, "Insumos", {"Cód. NCM", "NCM Descrição"}, {"NCM_CODIGO", "NCM_DESCRICAO", "UNI_CODIGO"}},
-        {9, "Insumos", {"Cód. Prod. KORVEX", "Descrição", "Tipo", "Modelo"},
+        {9,
+         "Insumos",
+         {"Cód. Prod. KORVEX", "Descrição", "Tipo", "Modelo"},
          {"EXP_CODPROD", "EXP_CODPRODVLT", "EXP_NCMPROD", "NM_PRODUTO_XVM", "PRDT_DESCTIPO", "EXP_MODPROD",
           "EXP_TIPOPRODVLT", "CODUNID"}},
         {12, "Insumos", {"Lote Número"}, {"LOT_NUMERO"}},
@@ -110,8 +112,8 @@ TEST(LerSelecao, ValoresDaLinhaEORetornoDoChamador) {
     EXPECT_EQ(comp.LerSelecao({"85423190", "OUTROS CIRCUITOS", "1"}), "85423190");
     TListaNomeValor retorno({"OUTRO=x", "uni_codigo=9"});
     comp.GravarRetorno(retorno);
-    EXPECT_EQ(retorno.Linhas(), (Textos{"OUTRO=x", "UNI_CODIGO=1", "NCM_CODIGO=85423190",
-                                        "NCM_DESCRICAO=OUTROS CIRCUITOS"}));
+    EXPECT_EQ(retorno.Linhas(),
+              (Textos{"OUTRO=x", "UNI_CODIGO=1", "NCM_CODIGO=85423190", "NCM_DESCRICAO=OUTROS CIRCUITOS"}));
 
     // An empty returned value leaves no line of its name; a short row reads as empty.
     EXPECT_EQ(comp.LerSelecao({"", "SEM CÓDIGO"}), "");
@@ -186,8 +188,8 @@ TEST_F(PesquisaNoBanco, LinhasComoTextoLetrasDobradasEAspas) {
 // Every definition's columns exist in its source: each kind's search runs, searching
 // each of its chooser entries.
 TEST_F(PesquisaNoBanco, CadaTipoRodaComAsColunasDaSuaFonte) {
-    const TListaNomeValor parametros({"CodPrdVlt=0401", "TipoPrdVlt=001", "InscVlt=200123456", "LotNumero=1",
-                                      "CodPrd=1"});
+    const TListaNomeValor parametros(
+        {"CodPrdVlt=0401", "TipoPrdVlt=001", "InscVlt=200123456", "LotNumero=1", "CodPrd=1"});
     for (int tipo = 0; tipo <= 12; ++tipo) {
         std::string tabela = TabelaPesquisa(tipo);
         if (tabela.empty()) {

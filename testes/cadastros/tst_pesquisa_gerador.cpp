@@ -199,8 +199,7 @@ private slots:
         QTest::newRow("ncm do produto")
             << 6 << QStringList({"CodPrdVlt=0401", "TipoPrdVlt=001"}) << 2 << 1 << "elétricos"
             << " SELECT  NCM_CODIGO, NCM_DESCRICAO, NPS_CODTIPO, UNI_CODIGO FROM (" +
-                   QString::fromStdString(SQLNCMsProduto("0401", "001")) +
-                   ") WHERE NCM_DESCRICAO LIKE '%ELÉTRICOS%'"
+                   QString::fromStdString(SQLNCMsProduto("0401", "001")) + ") WHERE NCM_DESCRICAO LIKE '%ELÉTRICOS%'"
             << QStringList({"OUTRO=fica", "NCM_CODIGO=85444920",
                             "NCM_DESCRICAO=Outros condutores elétricos - para montagem industrial", "UNI_CODIGO=3"});
         QTest::newRow("ncm dos itens")
@@ -265,12 +264,11 @@ private slots:
             QVERIFY2(!TFPesquisaGerador::Pesquisar(tipo, retorno), qPrintable(QString::number(tipo)));
         }
         for (int tipo : {-1, 0, 4, 5, 8, 13}) {
-            QVERIFY2(!TFPesquisaGerador::PesquisarComParametros(tipo, {}, retorno),
-                     qPrintable(QString::number(tipo)));
+            QVERIFY2(!TFPesquisaGerador::PesquisarComParametros(tipo, {}, retorno), qPrintable(QString::number(tipo)));
         }
         // A product code that is not a number never reaches the statement.
-        QVERIFY_THROWS_EXCEPTION(ErroBanco, TFPesquisaGerador::PesquisarComParametros(
-                                                10, TListaNomeValor({"CodPrd=1 OR 1=1"}), retorno));
+        QVERIFY_THROWS_EXCEPTION(
+            ErroBanco, TFPesquisaGerador::PesquisarComParametros(10, TListaNomeValor({"CodPrd=1 OR 1=1"}), retorno));
         QVERIFY(!apareceu);
         QCOMPARE(Linhas(retorno), QStringList({"A=1"}));
     }

@@ -6,8 +6,8 @@ using Linhas = std::vector<std::string>;
 
 TEST(ListaNomeValor, NomesSemCaixaVazioRemoveEOutrasLinhasFicam) {
     TListaNomeValor lista({"CodPrdVlt=0401", "linha sem igual", "Razão=A=B", "codprdvlt=segunda"});
-    EXPECT_EQ(lista.Valor("CODPRDVLT"), "0401");  // the first line of the name
-    EXPECT_EQ(lista.Valor("RAZÃO"), "A=B");       // accented letters fold too; value keeps later "="
+    EXPECT_EQ(lista.Valor("CODPRDVLT"), "0401");   // the first line of the name
+    EXPECT_EQ(lista.Valor("RAZÃO"), "A=B");        // accented letters fold too; value keeps later "="
     EXPECT_EQ(lista.Valor("linha sem igual"), ""); // a line without "=" has no name
     EXPECT_EQ(lista.Valor("Razao"), "");           // an accent still makes another name
 
