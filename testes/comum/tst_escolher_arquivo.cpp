@@ -1,0 +1,73 @@
+// The Qt open-file dialog opened for real: its name, title, filter and start folder, the
+// masks matching without regard to case, a chosen file and a cancelled dialog.
+
+#include "apoio/JanelaModal.h"
+#include "comum/EscolherArquivo.h"
+#include "comum/EscolherArquivoQt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstEscolherArquivo : public QObject {
+    Q_OBJECT
+
+    const DialogoArquivo dialogo_{"dlgCaminho", "Abrir", "Arquivos de Produtos|*.txt", "*.txt"};
+    EscolhaArquivoQt escolha_;
+
+private slots:
+    void initTestCase() { DefinirEscolhaArquivo(&escolha_); }
+
+    void escolheArquivoDaPasta() {
+        QTemporaryDir pasta;
+        const QString raiz = QDir::cleanPath(pasta.path());
+        for (const char* nome : {"insumos.txt", "LISTA.TXT", "planilha.csv"}) {
+            QFile(raiz + "/" + nome).open(QIODevice::WriteOnly);
+        }
+        QString nome, titulo, inicio, suffixo;
+        QStringList filtros, oferecidos;
+        QFileDialog::FileMode modo = QFileDialog::AnyFile;
+        QuandoModal([&](QWidget* janela) {
+            if (auto* dlg = qobject_cast<QFileDialog*>(janela)) {
+                nome = dlg->objectName();
+                titulo = dlg->windowTitle();
+                inicio = QDir::cleanPath(dlg->directory().absolutePath());
+                suffixo = dlg->defaultSuffix();
+                filtros = dlg->nameFilters();
+                modo = dlg->fileMode();
+                auto* vista = dlg->findChild<QListView*>("listView");
+                QTRY_COMPARE(vista->model()->rowCount(vista->rootIndex()), 2);
+                for (int i = 0; i < 2; ++i) {
+                    oferecidos << vista->model()->index(i, 0, vista->rootIndex()).data().toString();
+                }
+                dlg->selectFile(raiz + "/LISTA.TXT");
+                static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept, through the public slot
+            }
+            if (janela->isVisible()) {
+                janela->close();
+            }
+        });
+        std::string caminho = (raiz + "/insumos.txt").toStdString();
+        QVERIFY(EscolherArquivo(dialogo_, caminho));
+        QCOMPARE(nome, "dlgCaminho");
+        QCOMPARE(titulo, "Abrir");
+        QCOMPARE(inicio, raiz);
+        QCOMPARE(suffixo, "txt");
+        QCOMPARE(filtros, QStringList{"Arquivos de Produtos (*.txt)"});
+        QCOMPARE(modo, QFileDialog::ExistingFile);
+        oferecidos.sort();
+        QCOMPARE(oferecidos, (QStringList{"LISTA.TXT", "insumos.txt"}));
+        QCOMPARE(QString::fromStdString(caminho), raiz + "/LISTA.TXT");
+
+        // Cancelled: no answer and the path stays.
+        QuandoModal([](QWidget* janela) { janela->close(); });
+        QVERIFY(!EscolherArquivo(dialogo_, caminho));
+        QCOMPARE(QString::fromStdString(caminho), raiz + "/LISTA.TXT");
+    }
+};
+
+QTEST_MAIN(TstEscolherArquivo)
+#include "tst_escolher_arquivo.moc"
