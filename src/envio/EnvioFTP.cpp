@@ -32,6 +32,7 @@ bool IniciarCurl() {
 // What the transfer callbacks share with the upload.
 struct Sessao {
     const FuncaoRegistro& registrar;
+    const std::function<void()>& aguardar;
     std::FILE* arquivo;
     std::uintmax_t tamanho;
     std::string ultimaResposta{}; // last line of the server's last reply, e.g. "530 Authentication failed."
@@ -40,7 +41,7 @@ struct Sessao {
     bool transferindo = false;
     bool concluida = false;
     bool erroLeitura = false;
-    std::exception_ptr erroRegistro{}; // thrown by registrar; passed on once libcurl has returned
+    std::exception_ptr erroRegistro{}; // thrown by registrar or aguardar; passed on once libcurl has returned
 
     // Logs a line without letting an exception cross libcurl; false when it threw.
     bool Registrar(const std::string& linha) {
@@ -53,6 +54,18 @@ struct Sessao {
         }
     }
 };
+
+// libcurl's progress call, made at least once a second while the session runs.
+int Aguardar(void* dados, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto& sessao = *static_cast<Sessao*>(dados);
+    try {
+        sessao.aguardar();
+        return 0;
+    } catch (...) {
+        sessao.erroRegistro = std::current_exception();
+        return 1;
+    }
+}
 
 // Feeds the file to the data connection; its first call is the start of the transfer.
 size_t LerArquivo(char* destino, size_t tamanho, size_t quantidade, void* dados) {
@@ -175,7 +188,7 @@ ResultadoFTP EnviarFTP(const fs::path& arquivo, const FuncaoRegistro& registrar,
     const std::unique_ptr<char, LiberarCurl> nomeUrl(curl_easy_escape(curl.get(), nome.data(), int(nome.size())));
     const std::string url = "ftp://" + opcoes.servidor + ":" + std::to_string(opcoes.porta) + "/" + nomeUrl.get();
 
-    Sessao sessao{registrar, local.get(), tamanho};
+    Sessao sessao{registrar, opcoes.aguardar, local.get(), tamanho};
     CURL* c = curl.get();
     curl_easy_setopt(c, CURLOPT_URL, url.c_str());
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -198,6 +211,11 @@ ResultadoFTP EnviarFTP(const fs::path& arquivo, const FuncaoRegistro& registrar,
     curl_easy_setopt(c, CURLOPT_ACCEPTTIMEOUT_MS, opcoes.tempoRespostaS * 1000);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, opcoes.tempoRespostaS);
+    if (opcoes.aguardar) {
+        curl_easy_setopt(c, CURLOPT_XFERINFOFUNCTION, Aguardar);
+        curl_easy_setopt(c, CURLOPT_XFERINFODATA, &sessao);
+        curl_easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+    }
 
     registrar("Conectando com servidor.");
     const CURLcode codigo = curl_easy_perform(c);

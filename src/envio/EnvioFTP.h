@@ -21,6 +21,9 @@ struct OpcoesFTP {
     // or a stalled data transfer. A live server answers in well under a second; 30 s spares a
     // slow link without leaving the user held by a server that stopped answering.
     long tempoRespostaS = 30;
+    // Called now and then while the session runs (at least once a second, also while it
+    // waits on the server), so that a window can keep itself painted. May be empty.
+    std::function<void()> aguardar;
 };
 
 // The program's options, with the server of $KORVEX_FTP_SERVIDOR when that variable is set.

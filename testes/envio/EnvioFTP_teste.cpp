@@ -151,10 +151,14 @@ TEST_F(EnvioFTPTeste, ServidorQueNaoRespondeEsgotaOTempoDeResposta) {
     ServidorFTP servidor({.mudo = true});
     OpcoesFTP opcoes = Opcoes(servidor.Porta());
     opcoes.tempoRespostaS = 2;
+    // The host is called back while the server stays silent, so its window keeps painted.
+    int esperas = 0;
+    opcoes.aguardar = [&esperas]() { ++esperas; };
     const ResultadoFTP resultado = Enviar(Gravar("LE1.TXT", "dados\r\n"), opcoes);
     EXPECT_FALSE(resultado.sucesso);
     EXPECT_THAT(resultado.mensagem, StartsWith("Tempo esgotado esperando resposta do servidor FTP"));
     EXPECT_THAT(log, ElementsAre("Conectando com servidor."));
+    EXPECT_GE(esperas, 2);
 }
 
 TEST_F(EnvioFTPTeste, ArquivoLocalAusenteFalhaSemConectar) {
