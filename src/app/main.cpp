@@ -4,6 +4,7 @@
 #include "app/DatConn.h"
 #include "app/UAplicacao.h"
 #include "comum/CaixasMensagemQt.h"
+#include "envio/UAssistentes.h"
 #include "ui/UMenu.h"
 
 int main(int argc, char* argv[]) {
@@ -19,6 +20,8 @@ int main(int argc, char* argv[]) {
         dm_DatConn.reset();
         return 1;
     }
+
+    RegistrarAssistentes();
 
     int resultado = 0;
     {

@@ -1,0 +1,287 @@
+#include "envio/UAssistenteLE.h"
+
+#include "app/DatConn.h"
+#include "cadastros/UPesquisaGerador.h"
+#include "comum/CaixasMensagem.h"
+#include "comum/Cp1252.h"
+#include "comum/ListaNomeValor.h"
+#include "comum/RotinasUteis.h"
+#include "dados/SQLListas.h"
+#include "dados/SelAccessUsoGeral.h"
+#include "ui/FigurasQt.h"
+#include "ui/UControles.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QValidator>
+
+namespace {
+
+// Thin lines between the cells, so that the list reads as a grid.
+class DelegadoGrade : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
+        QStyledItemDelegate::paint(pintor, opcao, indice);
+        pintor->save();
+        pintor->setPen(QColor(208, 208, 208));
+        pintor->drawLine(opcao.rect.topRight(), opcao.rect.bottomRight());
+        pintor->drawLine(opcao.rect.bottomLeft(), opcao.rect.bottomRight());
+        pintor->restore();
+    }
+};
+
+// Refuses characters that Windows-1252 cannot hold, typed or pasted.
+class ValidadorCp1252 : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& texto, int&) const override {
+        return CabeEmCp1252(texto.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
+QString Q8(const std::string& texto) { return QString::fromStdString(texto); }
+
+QLabel* Rotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
+    auto* rotulo = new QLabel(texto, pai);
+    rotulo->setObjectName(nome);
+    rotulo->setGeometry(lugar);
+    return rotulo;
+}
+
+QLabel* RotuloPassos(const QString& texto, QWidget* pai, const char* nome) {
+    QLabel* rotulo = Rotulo(texto, pai, nome, {12, 8, 200, 18});
+    QFont fonte = rotulo->font();
+    fonte.setItalic(true);
+    rotulo->setFont(fonte);
+    return rotulo;
+}
+
+// Read-only text on a grey background; it can take the focus by click, so that a long
+// text can be scrolled and copied.
+QLineEdit* TextoEstatico(QWidget* pai, const char* nome, const QRect& lugar) {
+    auto* texto = new QLineEdit(pai);
+    texto->setObjectName(nome);
+    texto->setGeometry(lugar);
+    texto->setReadOnly(true);
+    texto->setFocusPolicy(Qt::ClickFocus);
+    QPalette cores = texto->palette();
+    cores.setColor(QPalette::Base, QColor(224, 224, 224));
+    texto->setPalette(cores);
+    return texto;
+}
+
+QPushButton* BotaoTexto(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
+    auto* botao = new QPushButton(texto, pai);
+    botao->setObjectName(nome);
+    botao->setGeometry(lugar);
+    botao->setAutoDefault(false);
+    return botao;
+}
+
+} // namespace
+
+// --- TListaProdutosLE ----------------------------------------------------------------
+
+TListaProdutosLE::TListaProdutosLE(QWidget* pai) : QTreeWidget(pai) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegate(new DelegadoGrade(this));
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setHeaderLabels({"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade",
+                     "exp_codprod"});
+    const int larguras[] = {90, 100, 300, 100, 250, 80, 0};
+    for (int coluna = 0; coluna < columnCount(); ++coluna) {
+        setColumnWidth(coluna, larguras[coluna]);
+    }
+    setColumnHidden(ColCodProd, true);
+}
+
+void TListaProdutosLE::Esvaziar() {
+    ++geracao_;
+    clear();
+}
+
+void TListaProdutosLE::Preencher(const std::string& inscricao) {
+    Esvaziar();
+    const int geracao = geracao_;
+    // The rows are read first: the list query is shared, and the messages handled between
+    // the rows may run another list.
+    std::vector<QStringList> linhas;
+    TConsulta& consulta = AbrirLista(SQLProdutosEmpresa(inscricao));
+    for (; !consulta.Fim(); consulta.Proximo()) {
+        QStringList linha;
+        for (const char* coluna : {"exp_codprodvlt", "exp_ncmprod", "nm_produto_xvm", "prdt_desctipo", "exp_modprod",
+                                   "descunid", "exp_codprod"}) {
+            linha << Q8(consulta.Texto(coluna));
+        }
+        linhas.push_back(std::move(linha));
+    }
+    consulta.Fechar();
+    for (const QStringList& linha : linhas) {
+        if (geracao != geracao_) {
+            return;
+        }
+        auto* item = new QTreeWidgetItem(linha);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, Qt::Unchecked);
+        addTopLevelItem(item);
+        QCoreApplication::processEvents();
+    }
+}
+
+std::vector<ItemListaEnvio> TListaProdutosLE::Itens() const {
+    std::vector<ItemListaEnvio> itens;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = topLevelItem(i);
+        itens.push_back({item->checkState(0) == Qt::Checked, item->text(ColCodProd).toStdString()});
+    }
+    return itens;
+}
+
+QTreeWidgetItem* TListaProdutosLE::PrimeiroMarcado() const {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (topLevelItem(i)->checkState(0) == Qt::Checked) {
+            return topLevelItem(i);
+        }
+    }
+    return nullptr;
+}
+
+void TListaProdutosLE::mousePressEvent(QMouseEvent* evento) {
+    indicePressionado_ = indexAt(evento->position().toPoint());
+    QTreeWidget::mousePressEvent(evento);
+}
+
+// A check box is ticked when the click is released: the press counts as handled then.
+void TListaProdutosLE::mouseReleaseEvent(QMouseEvent* evento) {
+    QTreeWidget::mouseReleaseEvent(evento);
+    emit MousePressionado(indicePressionado_.isValid() ? itemFromIndex(indicePressionado_) : nullptr);
+}
+
+// --- TFAssistenteLE ------------------------------------------------------------------
+
+TFAssistenteLE::TFAssistenteLE(QWidget* pai, const QString& textoLista, const QString& tituloCaminho,
+                               const QString& textoBotao)
+    : TFModelPrincipal(pai) {
+    setWindowTitle("Módulo - Listagem de Exportação");
+    setFixedSize(621, 522);
+    for (TImagem* botao : {botao0, botao1, botao2, botao3, botao4, botao6, botao7, botao8}) {
+        botao->hide();
+    }
+    connect(botao5, &TImagem::Clicado, this, &TFAssistenteLE::botao5Click);
+
+    imgLateral = new QLabel(Panel3);
+    imgLateral->setObjectName("imgLateral");
+    imgLateral->setGeometry(2, 2, 217, 408);
+    imgLateral->setScaledContents(true);
+    imgLateral->setPixmap(FiguraArte("assistente_lateral.jpg"));
+
+    pgCtrlEnvioLE = new QStackedWidget(Panel3);
+    pgCtrlEnvioLE->setObjectName("pgCtrlEnvioLE");
+    pgCtrlEnvioLE->setGeometry(221, 2, 398, 408);
+
+    // Page 1: the company and its products.
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName("TabSheet1");
+    pgCtrlEnvioLE->addWidget(TabSheet1);
+    lbPassos = RotuloPassos("Passos: 1 de 2", TabSheet1, "lbPassos");
+
+    GroupBox1 = new QGroupBox("Empresa", TabSheet1);
+    GroupBox1->setObjectName("GroupBox1");
+    GroupBox1->setGeometry(12, 30, 374, 120);
+    Label6 = Rotulo("Insc. Veltran", GroupBox1, "Label6", {12, 22, 120, 16});
+    edtInscVlt = new QLineEdit(GroupBox1);
+    edtInscVlt->setObjectName("edtInscVlt");
+    edtInscVlt->setGeometry(12, 40, 110, 24);
+    edtInscVlt->setMaxLength(9);
+    edtInscVlt->setValidator(new ValidadorCp1252(edtInscVlt));
+    SpeedButton1 = new QToolButton(GroupBox1);
+    SpeedButton1->setObjectName("SpeedButton1");
+    SpeedButton1->setGeometry(126, 40, 26, 24);
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setIcon(QIcon(FiguraArte("binoculos.jpg")));
+    SpeedButton1->setIconSize({16, 15});
+    SpeedButton1->setToolTip("Buscar Inscrição Veltran");
+    Label2 = Rotulo("Empresa", GroupBox1, "Label2", {12, 70, 120, 16});
+    staRazSoc = TextoEstatico(GroupBox1, "staRazSoc", {12, 88, 350, 24});
+
+    Label1 = Rotulo(textoLista, TabSheet1, "Label1", {12, 158, 374, 16});
+    lvwProd = new TListaProdutosLE(TabSheet1);
+    lvwProd->setObjectName("lvwProd");
+    lvwProd->setGeometry(12, 176, 374, 184);
+    btAvancar = BotaoTexto("&Avançar", TabSheet1, "btAvancar", {286, 368, 100, 30});
+
+    // Page 2: where the file goes or comes from, and the run.
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName("TabSheet2");
+    pgCtrlEnvioLE->addWidget(TabSheet2);
+    Label3 = RotuloPassos("Passos: 2 de 2", TabSheet2, "Label3");
+    gbxCaminho = new QGroupBox(tituloCaminho, TabSheet2);
+    gbxCaminho->setObjectName("gbxCaminho");
+    gbxCaminho->setGeometry(12, 30, 374, 64);
+    staCaminho = TextoEstatico(gbxCaminho, "staCaminho", {12, 28, 312, 24});
+    btnBuscarDir = BotaoTexto("...", gbxCaminho, "btnBuscarDir", {330, 28, 32, 24});
+    btnVoltar = BotaoTexto("&Voltar", TabSheet2, "btnVoltar", {178, 368, 100, 30});
+    btnEnviar = BotaoTexto(textoBotao, TabSheet2, "btnEnviar", {286, 368, 100, 30});
+
+    connect(edtInscVlt, &QLineEdit::textChanged, this, &TFAssistenteLE::edtInscVltChange);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TFAssistenteLE::SpeedButton1Click);
+    connect(btAvancar, &QPushButton::clicked, this, [this]() { pgCtrlEnvioLE->setCurrentWidget(TabSheet2); });
+    connect(btnVoltar, &QPushButton::clicked, this, [this]() { pgCtrlEnvioLE->setCurrentWidget(TabSheet1); });
+}
+
+void TFAssistenteLE::FormShow() {
+    TFModelPrincipal::FormShow();
+    pgCtrlEnvioLE->setCurrentWidget(TabSheet1);
+    edtInscVlt->setFocus();
+}
+
+void TFAssistenteLE::edtInscVltChange() {
+    if (lvwProd->topLevelItemCount() > 0) {
+        lvwProd->Esvaziar();
+    }
+    const std::string inscricao = Aparar(edtInscVlt->text().toStdString());
+    if (inscricao.size() == 9 && EhInteiro(inscricao)) {
+        staRazSoc->setText(Q8(RazaoSocialEmpresa(inscricao)));
+    } else {
+        staRazSoc->clear();
+    }
+}
+
+void TFAssistenteLE::SpeedButton1Click() {
+    TListaNomeValor retorno;
+    if (TFPesquisaGerador::Pesquisar(0, retorno)) {
+        edtInscVlt->setText(Q8(retorno.Valor("EMP_INSCVLT")));
+        staRazSoc->setText(Q8(retorno.Valor("EMP_RAZAO")));
+    }
+}
+
+bool TFAssistenteLE::EmpresaInformada() {
+    if (Aparar(staRazSoc->text().toStdString()).empty()) {
+        CaixaInformacao("Aviso", "Informe a Empresa.");
+        return false;
+    }
+    return true;
+}
+
+void TFAssistenteLE::botao5Click() {
+    if (EmpresaInformada()) {
+        lvwProd->Preencher(edtInscVlt->text().toStdString());
+    }
+}

@@ -1,0 +1,14 @@
+#include "envio/UAssistentes.h"
+
+#include "comum/EscolherArquivoQt.h"
+#include "envio/UAssisEnvioLE.h"
+#include "ui/UMenu.h"
+
+void RegistrarAssistentes() {
+    static EscolhaArquivoQt escolhaArquivo;
+    if (!EscolhaArquivoAtual()) {
+        DefinirEscolhaArquivo(&escolhaArquivo);
+    }
+    TFMenu::RegistrarJanela(TFMenu::Janela::AssisEnvioLE,
+                            [](QWidget* dono) { return std::make_unique<TFAssisEnvioLE>(dono); });
+}
