@@ -2,7 +2,11 @@
 // about 200 characters) imported into an empty product and into one that already holds
 // 20,000 inputs, against the same rows inserted with one prepared, bound INSERT.
 //
-//     build/bench/ImportacaoEstruturaPropria_bench [LINHAS]
+//     build/bench/ImportacaoEstruturaPropria_bench [LINHAS [NCMS]]
+//
+// The inputs are spread over NCMS NCM codes (500 unless given). Each line's duplicate check
+// reads the product's inputs of the same type and NCM code, so few codes for many inputs
+// (a product whose thousands of inputs share one NCM) make every line read more rows.
 
 #include "app/InfoGerais.h"
 #include "app/Plataforma.h"
@@ -16,10 +20,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -31,7 +36,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kInscricao = "200123456";
-constexpr int kNCMs = 500;
+int g_ncms = 500;
 const char* const kTipos[] = {"P", "E", "N", "R"};
 
 std::string NCM(int i) { return std::to_string(84000000 + i * 101); }
@@ -46,8 +51,8 @@ struct Insumo {
 Insumo Gerar(int i, const std::string& prefixo) {
     Insumo r;
     r.tipo = kTipos[i % 4];
-    r.ncm = NCM(i / 4 % kNCMs);
-    r.detalhe = r.tipo == "P" ? Detalhe(i / 4 / kNCMs) : "";
+    r.ncm = NCM(i / 4 % g_ncms);
+    r.detalhe = r.tipo == "P" ? Detalhe(i / 4 / g_ncms) : "";
     r.descricao = r.tipo == "P" ? "Item " + r.ncm + "/" + r.detalhe : prefixo + " insumo número " + std::to_string(i);
     r.unidade = std::to_string(i % 10 + 1);
     r.codEmpresa = "PN-" + prefixo + "-" + std::to_string(i);
@@ -73,7 +78,7 @@ void Preparar(TConexao& c) {
     for (int u = 1; u <= 10; ++u) {
         c.Executar("INSERT INTO KXUNIDADES (codunid, descunid) VALUES ('" + std::to_string(u) + "', 'U')");
     }
-    for (int n = 0; n < kNCMs; ++n) {
+    for (int n = 0; n < g_ncms; ++n) {
         c.Executar("INSERT INTO PRJ_NCM (ncm_codigo, ncm_descricao, uni_codigo) VALUES ('" + NCM(n) + "', 'N', '1')");
         for (int d = 0; d < 4; ++d) {
             c.Executar("INSERT INTO PROD_ITEM (cd_produto_xvm, cd_mercadoria_ncm, vtncm_detalhe) VALUES ('0401', '" +
@@ -159,6 +164,9 @@ void Importar(TConexao& c, const fs::path& arquivo, const std::string& codProd) 
 
 int main(int argc, char* argv[]) {
     const int n = argc > 1 ? std::atoi(argv[1]) : 20000;
+    if (argc > 2) {
+        g_ncms = std::max(1, std::atoi(argv[2]));
+    }
     std::random_device rd;
     const fs::path raiz = fs::temp_directory_path() / ("korvex-bench-" + std::to_string(rd()));
     setenv("KORVEX_RAIZ", raiz.c_str(), 1);
@@ -190,7 +198,7 @@ int main(int argc, char* argv[]) {
     const Tempo direto = Medir([&] { InserirDireto(c, 3, linhas); });
     const Tempo vazio = Medir([&] { Importar(c, arquivo, "1"); });
     const Tempo cheio = Medir([&] { Importar(c, arquivo, "2"); });
-    std::printf("%d linhas (P, E, N, R alternados; %d NCM; especificações de ~200 caracteres)\n", n, kNCMs);
+    std::printf("%d linhas (P, E, N, R alternados; %d NCM; especificações de ~200 caracteres)\n", n, g_ncms);
     std::printf("%-36s %10s %9s %9s %12s %12s\n", "", "linhas/s", "parede", "cpu", "x INSERT", "x INSERT cpu");
     auto mostrar = [&](const char* nome, Tempo t) {
         std::printf("%-36s %10.0f %8.3fs %8.3fs %11.1fx %11.1fx\n", nome, n / t.parede, t.parede, t.cpu,

@@ -41,7 +41,8 @@ public:
 
     // Stores the file's path in Pastas and imports it: confirmation question (unless
     // skipped), one transaction, every line read, checked and inserted, then commit and
-    // the success box; on any error rollback and the error box. Never throws.
+    // the success box; on any error rollback and the error box. Errors are shown and
+    // reported by the result, not raised.
     TResultadoImportacao ImportarArquivo(const TParametrosImportacao& parametros);
 
     // The message of the error that made the last run fail.

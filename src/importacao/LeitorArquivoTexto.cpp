@@ -24,15 +24,7 @@ TclsLeitorArquivoTexto::TclsLeitorArquivoTexto(const std::filesystem::path& arqu
     buffer_.resize(kTamanhoBloco);
 }
 
-TclsLeitorArquivoTexto::~TclsLeitorArquivoTexto() { Fechar(); }
-
-void TclsLeitorArquivoTexto::Fechar() {
-    if (arquivo_) {
-        std::fclose(arquivo_);
-        arquivo_ = nullptr;
-    }
-    terminou_ = true;
-}
+TclsLeitorArquivoTexto::~TclsLeitorArquivoTexto() { std::fclose(arquivo_); }
 
 bool TclsLeitorArquivoTexto::Carregar() {
     if (terminou_) {

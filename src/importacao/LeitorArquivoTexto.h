@@ -23,7 +23,6 @@ public:
     // The next line into `linha`; false (and `linha` empty) at the end of the file.
     // Throws ErroEntradaSaida when the file cannot be read.
     bool LerLinha(std::string& linha);
-    void Fechar();
 
 private:
     // Refills the buffer; false at the end of the file.
