@@ -39,8 +39,12 @@ const std::string kInscricao = "200123456";
 int g_ncms = 500;
 const char* const kTipos[] = {"P", "E", "N", "R"};
 
-std::string NCM(int i) { return std::to_string(84000000 + i * 101); }
-std::string Detalhe(int i) { return CompletaEsquerda(std::to_string(i % 4 + 1), 4, "0"); }
+std::string NCM(int i) {
+    return std::to_string(84000000 + i * 101);
+}
+std::string Detalhe(int i) {
+    return CompletaEsquerda(std::to_string(i % 4 + 1), 4, "0");
+}
 
 struct Insumo {
     std::string tipo, ncm, detalhe, descricao, unidade, codEmpresa, especificacao;
@@ -90,8 +94,8 @@ void Preparar(TConexao& c) {
     for (int p = 1; p <= 3; ++p) {
         c.Executar("INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
                    "exp_tipoprodvlt, exp_modprod) VALUES ('" +
-                   kInscricao + "', " + std::to_string(p) + ", '1', '85287200', '0401', '001', 'M" +
-                   std::to_string(p) + "')");
+                   kInscricao + "', " + std::to_string(p) + ", '1', '85287200', '0401', '001', 'M" + std::to_string(p) +
+                   "')");
     }
     t.Confirmar();
 }
@@ -102,8 +106,7 @@ struct Tempo {
     double cpu = 0;
 };
 
-template <typename F>
-Tempo Medir(F&& f) {
+template <typename F> Tempo Medir(F&& f) {
     const auto parede = std::chrono::steady_clock::now();
     const std::clock_t cpu = std::clock();
     f();

@@ -24,7 +24,9 @@ TclsLeitorArquivoTexto::TclsLeitorArquivoTexto(const std::filesystem::path& arqu
     buffer_.resize(kTamanhoBloco);
 }
 
-TclsLeitorArquivoTexto::~TclsLeitorArquivoTexto() { std::fclose(arquivo_); }
+TclsLeitorArquivoTexto::~TclsLeitorArquivoTexto() {
+    std::fclose(arquivo_);
+}
 
 bool TclsLeitorArquivoTexto::Carregar() {
     if (terminou_) {

@@ -112,10 +112,9 @@ bool TclsInfoInsumoTXT::Validar() {
     if ((padrao || tipo == tiEstrangeiro) && Aparar(exp_espetec()).empty()) {
         return Falha("Erro na Especificacao Técnica! Especificacao Técnica " + doTipo + " encontra-se VAZIA");
     }
-    const bool existe = padrao ? ExisteInsumoLE(emp_inscvlt(), exp_codprod(), exp_tipoins(), ncm, exp_detinsvlt(),
-                                                exp_espetec())
-                               : ExisteInsumoDescricao(emp_inscvlt(), exp_codprod(), exp_tipoins(), ncm,
-                                                       exp_descins(), exp_espetec());
+    const bool existe =
+        padrao ? ExisteInsumoLE(emp_inscvlt(), exp_codprod(), exp_tipoins(), ncm, exp_detinsvlt(), exp_espetec())
+               : ExisteInsumoDescricao(emp_inscvlt(), exp_codprod(), exp_tipoins(), ncm, exp_descins(), exp_espetec());
     if (existe) {
         return Falha("Erro no Insumo! Insumo do Tipo [" + DescricaoTipo() + "] e NCM [" + ncm + "] JA cadastrado");
     }

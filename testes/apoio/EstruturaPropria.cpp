@@ -11,24 +11,23 @@ namespace fs = std::filesystem;
 
 void PreencherDadosImportacao(TConexao& c) {
     TTransacao transacao(c);
-    c.Executar("INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao) VALUES (" + Q(kInscricaoTeste) + ", " +
-               Q(kRazaoTeste) + ")");
+    c.Executar("INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao) VALUES (" + Q(kInscricaoTeste) + ", " + Q(kRazaoTeste) +
+               ")");
     for (const char* unidade : {"('1', 'UNIDADE')", "('2', 'QUILOGRAMA')", "('10', 'CONJUNTO')"}) {
         c.Executar(std::string("INSERT INTO KXUNIDADES (codunid, descunid) VALUES ") + unidade);
     }
-    for (const char* ncm : {"('39269090', 'Outras obras de plástico', '2')", "('85299020', 'Partes de receptores', '1')",
-                            "('73181500', 'Parafusos', '2')"}) {
+    for (const char* ncm : {"('39269090', 'Outras obras de plástico', '2')",
+                            "('85299020', 'Partes de receptores', '1')", "('73181500', 'Parafusos', '2')"}) {
         c.Executar(std::string("INSERT INTO PRJ_NCM (ncm_codigo, ncm_descricao, uni_codigo) VALUES ") + ncm);
     }
-    for (const char* item : {"('0401', '85299020', '0001')", "('0401', '85299020', '0002')",
-                             "('0401', '39269090', '0001')"}) {
+    for (const char* item :
+         {"('0401', '85299020', '0001')", "('0401', '85299020', '0002')", "('0401', '39269090', '0001')"}) {
         c.Executar(std::string("INSERT INTO PROD_ITEM (cd_produto_xvm, cd_mercadoria_ncm, vtncm_detalhe) VALUES ") +
                    item);
     }
     for (const char* detalhe : {"('85299020', '0001', 'Painel de cristal líquido')",
                                 "('85299020', '0002', 'Placa principal')", "('39269090', '0001', 'Gabinete')"}) {
-        c.Executar(std::string("INSERT INTO VLT_NCM (vtncm_codigo, vtncm_detalhe, vtncm_descricao) VALUES ") +
-                   detalhe);
+        c.Executar(std::string("INSERT INTO VLT_NCM (vtncm_codigo, vtncm_detalhe, vtncm_descricao) VALUES ") + detalhe);
     }
     c.Executar("INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
                "exp_tipoprodvlt, exp_modprod) VALUES (" +

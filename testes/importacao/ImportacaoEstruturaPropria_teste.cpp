@@ -139,9 +139,9 @@ TEST_F(ImportacaoTeste, QualquerErroDesfazTodasAsLinhas) {
         passos = 0;
         EXPECT_EQ(Importar(caso.arquivo), TResultadoImportacao::Falhou) << caso.nome;
         EXPECT_EQ(importacao.MensagemErro(), caso.mensagem) << caso.nome;
-        EXPECT_EQ(caixas.Ultima(), (CaixaMostrada{TipoCaixa::Erro, "Erro",
-                                                  "Houve um erro ao executar esta operação! \n\n[" + caso.mensagem +
-                                                      "]"}))
+        EXPECT_EQ(caixas.Ultima(),
+                  (CaixaMostrada{TipoCaixa::Erro, "Erro",
+                                 "Houve um erro ao executar esta operação! \n\n[" + caso.mensagem + "]"}))
             << caso.nome;
         EXPECT_EQ(caixas.Mostradas().size(), 2u) << caso.nome << ": the question and the error box only";
         EXPECT_EQ(passos, caso.linhasGravadas) << caso.nome;
@@ -154,8 +154,8 @@ TEST_F(ImportacaoTeste, QualquerErroDesfazTodasAsLinhas) {
 TEST_F(ImportacaoTeste, FinsDeLinhaEUmaTransacaoJaAberta) {
     // Bare LF line ends and a last line without one; the run works inside the open
     // transaction instead of beginning another, and commits it.
-    const std::string conteudo = MontarLinha({"N", "73181500", "", "Arruela"}) + "\n" +
-                                 MontarLinha({"R", "73181500", "", "Porca"});
+    const std::string conteudo =
+        MontarLinha({"N", "73181500", "", "Arruela"}) + "\n" + MontarLinha({"R", "73181500", "", "Porca"});
     const fs::path semFimDeLinha = GravarArquivoEstruturaPropria(ambiente.Raiz(), {conteudo}, "");
     conexao.IniciarTransacao();
     ASSERT_EQ(Importar(semFimDeLinha, kProdutoVazio, "0402"), TResultadoImportacao::Concluida)

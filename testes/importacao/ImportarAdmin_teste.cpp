@@ -125,9 +125,9 @@ TEST_F(ImportarAdminTeste, ProcessoMortoNoMeioNaoDeixaNada) {
     std::vector<std::string> linhas;
     const std::string especificacao(300, 'e');
     for (int i = 0; i < kLinhas; ++i) {
-        linhas.push_back(MontarLinha({i % 2 ? "E" : "N", std::to_string(50000000 + i % kNCMs), "",
-                                      "Insumo " + std::to_string(i), "000000100000000", "1",
-                                      "PN-" + std::to_string(i), especificacao}));
+        linhas.push_back(
+            MontarLinha({i % 2 ? "E" : "N", std::to_string(50000000 + i % kNCMs), "", "Insumo " + std::to_string(i),
+                         "000000100000000", "1", "PN-" + std::to_string(i), especificacao}));
     }
     const fs::path arquivo = GravarArquivoEstruturaPropria(ambiente.Raiz(), linhas);
     const fs::path wal = ambiente.Banco().string() + "-wal";

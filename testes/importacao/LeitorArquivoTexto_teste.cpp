@@ -45,7 +45,10 @@ TEST(LeitorArquivoTexto, FinsDeLinhaCtrlZELinhasEmBranco) {
         {"lone CR dropped", "A\rB\r\n\rC", {"AB", "C"}},
         {"CR CR LF", "A\r\r\nB", {"A", "B"}},
         {"Ctrl+Z ends the file", "A\r\nB\x1A\r\nC\r\n", {"A", "B"}},
-        {"Ctrl+Z right after a line end", "A\r\n\x1A" "B", {"A"}},
+        {"Ctrl+Z right after a line end",
+         "A\r\n\x1A"
+         "B",
+         {"A"}},
         {"empty file", "", {}},
         {"only Ctrl+Z", "\x1A", {}},
         {"one empty line", "\r\n", {""}},

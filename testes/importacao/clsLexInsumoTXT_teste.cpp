@@ -114,13 +114,15 @@ TEST_F(InsumoTXTTeste, ValidarNaOrdemComAsMensagens) {
     struct Caso {
         const char* nome;
         LinhaEstruturaPropria linha;
-        std::string mensagem; // empty: valid
+        std::string mensagem;               // empty: valid
         size_t tamanho = std::string::npos; // the line cut to this length
     };
     const Caso casos[] = {
         {"valid P", {"P", "85299020", "0002", "", "000000100000000", "1", "", "Placa 4 camadas"}, ""},
         {"valid E", {"E", "39269090", "", "Tampa", "000000100000000", "2", "X1", "ABS"}, ""},
-        {"valid N, line ending before the specification", {"N", "73181500", "", "Parafuso", "000000100000000", "1"}, ""},
+        {"valid N, line ending before the specification",
+         {"N", "73181500", "", "Parafuso", "000000100000000", "1"},
+         ""},
         {"valid R", {"R", "73181500", "", "Porca", "000000100000000", "1", "", "Aço"}, ""},
         {"blank type", {" ", "39269090", "", "Tampa"}, "Erro no Tipo do Insumo! Tipo do Insumo [] não existe."},
         {"empty line", {}, "Erro no Tipo do Insumo! Tipo do Insumo [] não existe.", 0},
@@ -144,29 +146,36 @@ TEST_F(InsumoTXTTeste, ValidarNaOrdemComAsMensagens) {
          "Erro na Descrição! Descrição " + doTipo + "[Nacional] e NCM [73181500] encontra-se VAZIA"},
         {"E, zero coefficient",
          {"E", "39269090", "", "Tampa", "000000000000000"},
-         "Erro no Coeficiente Técnico! Coeficiente Técnico " + doTipo + "[Estrangeiro] e NCM [39269090] encontra-se "
-         "VAZIO"},
+         "Erro no Coeficiente Técnico! Coeficiente Técnico " + doTipo +
+             "[Estrangeiro] e NCM [39269090] encontra-se "
+             "VAZIO"},
         {"R, coefficient with a blank",
          {"R", "39269090", "", "Tampa", "0000001 0000000"},
-         "Erro no Coeficiente Técnico! Coeficiente Técnico " + doTipo + "[Regional] e NCM [39269090] encontra-se VAZIO"},
+         "Erro no Coeficiente Técnico! Coeficiente Técnico " + doTipo +
+             "[Regional] e NCM [39269090] encontra-se VAZIO"},
         {"P, negative coefficient",
          {"P", "85299020", "0001", "", "-00000150000000"},
-         "Erro no Coeficiente Técnico! Coeficiente Técnico " + doTipo + "[Padrao] e NCM [85299020] encontra-se "
-         "NEGATIVO"},
+         "Erro no Coeficiente Técnico! Coeficiente Técnico " + doTipo +
+             "[Padrao] e NCM [85299020] encontra-se "
+             "NEGATIVO"},
         {"E, unknown unit",
          {"E", "39269090", "", "Tampa", "000000100000000", "99"},
-         "Erro na Unidade! Unidade [99] " + doTipo + "[Estrangeiro] e NCM [39269090] não encontrada em "
-         "KX_UNIDADES.\rFavor providenciar atualização da tabela KX_UNIDADES, ou corrigir o campo CODUNID no cadastro "
-         "de produtos."},
+         "Erro na Unidade! Unidade [99] " + doTipo +
+             "[Estrangeiro] e NCM [39269090] não encontrada em "
+             "KX_UNIDADES.\rFavor providenciar atualização da tabela KX_UNIDADES, ou corrigir o campo CODUNID no "
+             "cadastro "
+             "de produtos."},
         {"E, line shorter than 315",
          {"E", "39269090", "", "Tampa", "000000100000000", "1", "PN"},
-         "Erro na Especificacao Técnica! Especificacao Técnica " + doTipo + "[Estrangeiro] e NCM [39269090] "
-         "encontra-se VAZIA",
+         "Erro na Especificacao Técnica! Especificacao Técnica " + doTipo +
+             "[Estrangeiro] e NCM [39269090] "
+             "encontra-se VAZIA",
          300},
         {"P, blank specification",
          {"P", "85299020", "0001", "", "000000100000000", "1", "", "    "},
-         "Erro na Especificacao Técnica! Especificacao Técnica " + doTipo + "[Padrao] e NCM [85299020] encontra-se "
-         "VAZIA"},
+         "Erro na Especificacao Técnica! Especificacao Técnica " + doTipo +
+             "[Padrao] e NCM [85299020] encontra-se "
+             "VAZIA"},
         {"N, same as the input already listed (case and spaces aside)",
          {"N", "73181500", "", "PARAFUSO m3  ", "000000100000000", "2", "", " aço INOX"},
          "Erro no Insumo! Insumo do Tipo [Nacional] e NCM [73181500] JA cadastrado"},
@@ -206,19 +215,22 @@ TEST_F(InsumoTXTTeste, DuplicadosSemDistinguirMaiusculas) {
     };
     const Caso casos[] = {
         {"identical E", tampa, tampa, true},
-        {"E description in other case",
-         tampa,
-         com(tampa, [](auto& l) { l.descricao = "TAMPA DE AÇÃO"; l.especificacao = "abs PRETO"; }),
+        {"E description in other case", tampa,
+         com(tampa,
+             [](auto& l) {
+                 l.descricao = "TAMPA DE AÇÃO";
+                 l.especificacao = "abs PRETO";
+             }),
          true},
         {"E other specification", tampa, com(tampa, [](auto& l) { l.especificacao = "ABS branco"; }), false},
-        {"E other NCM",
-         tampa,
-         com(tampa, [](auto& l) { l.ncm = "73181500"; }),
-         false},
+        {"E other NCM", tampa, com(tampa, [](auto& l) { l.ncm = "73181500"; }), false},
         {"same as E but national", tampa, com(tampa, [](auto& l) { l.tipo = "N"; }), false},
-        {"R without specification matches any specification",
-         com(tampa, [](auto& l) { l.tipo = "R"; }),
-         com(tampa, [](auto& l) { l.tipo = "R"; l.especificacao = ""; }),
+        {"R without specification matches any specification", com(tampa, [](auto& l) { l.tipo = "R"; }),
+         com(tampa,
+             [](auto& l) {
+                 l.tipo = "R";
+                 l.especificacao = "";
+             }),
          true},
         {"P same detail, specification in other case",
          {"P", "85299020", "0001", "", "000000100000000", "1", "", "Tela 32 polegadas"},
