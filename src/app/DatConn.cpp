@@ -1,0 +1,52 @@
+#include "app/DatConn.h"
+
+#include "app/InfoGerais.h"
+#include "app/Plataforma.h"
+#include "comum/CaixasMensagem.h"
+#include "comum/Erros.h"
+
+#include <filesystem>
+
+std::unique_ptr<Tdm_DatConn> dm_DatConn;
+
+Tdm_DatConn::Tdm_DatConn() : qry_sel(&conexaoLista_) {}
+
+Tdm_DatConn::~Tdm_DatConn() {
+    qry_sel.Fechar();
+    conexaoLista_.Fechar();
+    adocon_korvex.Fechar();
+}
+
+bool Tdm_DatConn::Conectar() {
+    const std::string banco = CaminhoBancoListagem().string();
+    try {
+        adocon_korvex.Abrir(banco, kSenhaBanco);
+        // The list query keeps its own connection for the life of the program: keying a
+        // connection is slow, and each read on it still sees just the committed data.
+        conexaoLista_.Abrir(banco, kSenhaBanco);
+    } catch (const std::exception& e) {
+        adocon_korvex.Fechar();
+        CaixaErro("Erro conexão",
+                  std::string("Ocorreu um erro ao tentar efetuar a conexão com o banco!\nDescrição do erro:\n\n") +
+                      e.what());
+        return false;
+    }
+    std::error_code erro;
+    const auto referencia = CaminhoArquivoReferencia();
+    if (!std::filesystem::exists(referencia, erro)) {
+        CaixaErro("Erro conexão",
+                  "Ocorreu um erro ao tentar efetuar a conexão com o banco!\nVerifique se existe o seguinte arquivo " +
+                      referencia.string());
+        return false;
+    }
+    CriarInfoGerais(&adocon_korvex);
+    return true;
+}
+
+TConsulta& AbrirLista(const std::string& sql) {
+    TConsulta& q = dm_DatConn->qry_sel;
+    q.Fechar();
+    q.DefinirSQL(sql);
+    q.Abrir();
+    return q;
+}

@@ -1,0 +1,156 @@
+#include "dados/Esquema.h"
+
+#include "dados/BancoDados.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+// Text columns carry the JET collation: comparisons, ordering and MAX on them ignore
+// the case of every letter, as the program's statements expect.
+std::string DefinicaoColuna(const ColunaEsquema& c) {
+    if (c.tipo == "TEXT") {
+        return c.nome + " TEXT COLLATE JET";
+    }
+    return c.nome + " " + c.tipo;
+}
+
+std::string Juntar(const std::vector<std::string>& partes) {
+    std::string saida;
+    for (size_t i = 0; i < partes.size(); ++i) {
+        saida += (i ? ", " : "") + partes[i];
+    }
+    return saida;
+}
+
+std::vector<TabelaEsquema> Montar() {
+    const std::string T = "TEXT";
+    const std::string I = "INTEGER";
+    const std::string R = "REAL";
+    std::vector<TabelaEsquema> t;
+
+    // Own tables.
+    t.push_back({"KX_EMPRESA", {{"emp_inscvlt", T}, {"emp_razao", T}}, {"emp_inscvlt"}, {{"emp_razao"}}, false});
+    t.push_back({"KXUNIDADES", {{"codunid", T}, {"descunid", T}}, {"codunid"}, {{"descunid"}}, false});
+    t.push_back({"KX_EXPPRODUTO",
+                 {{"emp_inscvlt", T},
+                  {"exp_codprod", I},
+                  {"codunid", T},
+                  {"exp_ncmprod", T},
+                  {"exp_codprodvlt", T},
+                  {"exp_tipoprodvlt", T},
+                  {"exp_modprod", T},
+                  {"exp_status", T},
+                  {"cus_codigo", T},
+                  {"mod_codemp", T}},
+                 {"emp_inscvlt", "exp_codprod"},
+                 {{"emp_inscvlt", "exp_codprodvlt", "exp_tipoprodvlt"}, {"codunid"}},
+                 false});
+    t.push_back({"KX_EXPINSUMO",
+                 {{"emp_inscvlt", T},
+                  {"exp_codprod", I},
+                  {"exp_codins", I},
+                  {"codunid", T},
+                  {"exp_tipoins", T},
+                  {"exp_ncmins", T},
+                  {"exp_detinsvlt", T},
+                  {"exp_descins", T},
+                  {"exp_espetec", T},
+                  {"exp_coeftec", R},
+                  {"exp_status", T},
+                  {"ins_codemp", T}},
+                 {"emp_inscvlt", "exp_codprod", "exp_codins"},
+                 {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins"}, {"codunid"}},
+                 false});
+    t.push_back({"KX_ERRO",
+                 {{"emp_inscvlt", T}, {"exp_codprod", I}, {"err_sequencia", I}, {"err_descricao", T}},
+                 {},
+                 {{"emp_inscvlt", "exp_codprod"}},
+                 false});
+    t.push_back({"KX_LOTE", {{"emp_inscvlt", T}, {"lot_numero", T}, {"lot_ehkit", T}}, {"emp_inscvlt", "lot_numero"}, {}, false});
+    t.push_back({"KX_PRODUTO",
+                 {{"emp_inscvlt", T}, {"exp_codprod", I}, {"lot_numero", T}},
+                 {"emp_inscvlt", "exp_codprod", "lot_numero"},
+                 {},
+                 false});
+    t.push_back({"KX_INSUMO",
+                 {{"emp_inscvlt", T}, {"exp_codprod", I}, {"exp_codins", I}, {"lot_numero", T}},
+                 {"emp_inscvlt", "exp_codprod", "exp_codins", "lot_numero"},
+                 {},
+                 false});
+    t.push_back({"KX_PAIS", {{"PAI_CODIGO", T}, {"PAI_DESC", T}}, {"PAI_CODIGO"}, {}, false});
+    t.push_back({"KX_PORTO", {{"POR_CODIGO", T}, {"POR_DESC", T}}, {"POR_CODIGO"}, {}, false});
+    t.push_back({"KX_MOEDA", {{"MOE_CODIGO", T}, {"MOE_DESC", T}}, {"MOE_CODIGO"}, {}, false});
+
+    // The agency's reference tables.
+    t.push_back({"T_PROXVM", {{"cd_produto_xvm", T}, {"nm_produto_xvm", T}}, {"cd_produto_xvm"}, {}, true});
+    t.push_back({"PRJ_TIPO_PROD",
+                 {{"prdt_codprod", T}, {"prdt_codtipo", T}, {"prdt_desctipo", T}},
+                 {"prdt_codprod", "prdt_codtipo"},
+                 {},
+                 true});
+    t.push_back({"PRJ_NCM", {{"ncm_codigo", T}, {"ncm_descricao", T}, {"uni_codigo", T}}, {"ncm_codigo"}, {}, true});
+    t.push_back({"PRJ_NCM_PROD_VLT",
+                 {{"nps_codprod", T}, {"nps_codtipo", T}, {"nps_ncm", T}},
+                 {"nps_codprod", "nps_codtipo", "nps_ncm"},
+                 {{"nps_ncm"}},
+                 true});
+    t.push_back({"PROD_ITEM",
+                 {{"cd_produto_xvm", T}, {"cd_mercadoria_ncm", T}, {"vtncm_detalhe", T}},
+                 {"cd_produto_xvm", "cd_mercadoria_ncm", "vtncm_detalhe"},
+                 {{"cd_mercadoria_ncm"}},
+                 true});
+    t.push_back({"VLT_NCM",
+                 {{"vtncm_codigo", T}, {"vtncm_detalhe", T}, {"vtncm_descricao", T}},
+                 {"vtncm_codigo", "vtncm_detalhe"},
+                 {},
+                 true});
+    return t;
+}
+
+} // namespace
+
+const std::vector<TabelaEsquema>& TabelasEsquema() {
+    static const std::vector<TabelaEsquema> tabelas = Montar();
+    return tabelas;
+}
+
+const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome) {
+    for (const auto& t : TabelasEsquema()) {
+        if (std::equal(t.nome.begin(), t.nome.end(), nome.begin(), nome.end(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+            })) {
+            return &t;
+        }
+    }
+    return nullptr;
+}
+
+void CriarEsquema(TConexao& conexao) {
+    std::string sql = "BEGIN;\n";
+    for (const auto& t : TabelasEsquema()) {
+        std::vector<std::string> colunas;
+        for (const auto& c : t.colunas) {
+            colunas.push_back(DefinicaoColuna(c));
+        }
+        if (!t.chave.empty()) {
+            colunas.push_back("PRIMARY KEY (" + Juntar(t.chave) + ")");
+        }
+        sql += "CREATE TABLE " + t.nome + " (" + Juntar(colunas) + ");\n";
+        int n = 0;
+        for (const auto& indice : t.indices) {
+            sql += "CREATE INDEX IX_" + t.nome + "_" + std::to_string(++n) + " ON " + t.nome + " (" + Juntar(indice) +
+                   ");\n";
+        }
+    }
+    sql += "COMMIT;\n";
+    try {
+        conexao.ExecutarNativo(sql);
+    } catch (...) {
+        if (conexao.EmTransacao()) {
+            conexao.DesfazerTransacao();
+        }
+        throw;
+    }
+}

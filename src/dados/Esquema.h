@@ -1,0 +1,31 @@
+#pragma once
+// The listing database's tables: the program's own tables, the agency's reference
+// tables and their natural keys and lookup indexes. The program itself never creates
+// or alters tables; korvex-admin creates them with this schema.
+
+#include <string>
+#include <vector>
+
+class TConexao;
+
+struct ColunaEsquema {
+    std::string nome;
+    std::string tipo; // "TEXT", "INTEGER" or "REAL"
+};
+
+struct TabelaEsquema {
+    std::string nome;
+    std::vector<ColunaEsquema> colunas;
+    std::vector<std::string> chave;                   // primary key columns
+    std::vector<std::vector<std::string>> indices;    // further indexes
+    bool referencia = false;                          // filled from the agency's data
+};
+
+// Every table of the listing database, in creation order.
+const std::vector<TabelaEsquema>& TabelasEsquema();
+
+// The table of that name (compared without case), or nullptr.
+const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome);
+
+// Creates every table and index on a new, empty database, in one transaction.
+void CriarEsquema(TConexao& conexao);

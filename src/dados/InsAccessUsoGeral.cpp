@@ -1,0 +1,18 @@
+#include "dados/InsAccessUsoGeral.h"
+
+#include "comum/Erros.h"
+
+#include <memory>
+
+namespace {
+TConexao* g_conexao = nullptr;
+std::unique_ptr<TConsulta> g_consulta;
+} // namespace
+
+void TAccessIns::DefineConexao(TConexao* conexao) {
+    g_conexao = conexao;
+    g_consulta.reset();
+    g_consulta = std::make_unique<TConsulta>(g_conexao);
+}
+
+TConsulta* InsAccessUsoGeral::Consulta() { return g_consulta.get(); }

@@ -1,0 +1,18 @@
+#include "dados/SelAccessUsoGeral.h"
+
+#include "comum/Erros.h"
+
+#include <memory>
+
+namespace {
+TConexao* g_conexao = nullptr;
+std::unique_ptr<TConsulta> g_consulta;
+} // namespace
+
+void TAccessSel::DefineConexao(TConexao* conexao) {
+    g_conexao = conexao;
+    g_consulta.reset();
+    g_consulta = std::make_unique<TConsulta>(g_conexao);
+}
+
+TConsulta* SelAccessUsoGeral::Consulta() { return g_consulta.get(); }

@@ -1,0 +1,1 @@
+#include "dados/clsEmpresa.h"
