@@ -1,4 +1,5 @@
 #include "Bibliotecas/Interna/EstruturaDados.h"
+#include "ProdutoTeste.h"
 #include "comum/Erros.h"
 
 #include <gtest/gtest.h>
@@ -7,24 +8,6 @@
 #include <vector>
 
 namespace {
-
-// A product row: key CODIGO, colour COR and price PRECO.
-class TRegProduto : public TclsItemRegistro {
-public:
-    TRegProduto(TclsNodo* pai, const std::string& nome) : TclsItemRegistro(pai, nome) {
-        TabelaOracle = "PRODUTO";
-        TabelaMainFrame = "PRODMF";
-        Codigo = new TClsCampoInt(FListaCmps, "CODIGO");
-        Codigo->Opcoes = ocLer | ocIncluir | ocRestringir | ocChave;
-        Cor = new TClsCampoStr(FListaCmps, "COR");
-        Cor->Opcoes = ocLer | ocIncluir | ocAlterar;
-        Preco = new TClsCampoFloat(FListaCmps, "PRECO");
-        Preco->Opcoes = ocLer | ocIncluir | ocAlterar;
-    }
-    TClsCampoInt* Codigo;
-    TClsCampoStr* Cor;
-    TClsCampoFloat* Preco;
-};
 
 // A connection that keeps the statements it runs instead of running them.
 class ConexaoGravadora : public TConexaoEstrutura {
@@ -260,7 +243,7 @@ TEST(TclsItemRegistro, ItemAninhadoAlteradoAlteraORegistro) {
     EXPECT_EQ(externo.Operacao, 0) << "a nested item changes the state only";
     EXPECT_EQ(externo.FListaItens->Item(0), interno);
     EXPECT_THROW(externo.FListaCmps->Campo(5), ErroGeral);
-    EXPECT_EQ(externo.FListaCmps->Descricao(), "Campos [3]");
+    EXPECT_EQ(externo.FListaCmps->Descricao(), "Campos [4]");
 
     // Typed access refuses a child of another class.
     new TclsNodo(externo.FListaItens, "Estranho");
@@ -282,7 +265,7 @@ TEST(TclsItemRegistro, CopiarECompararPorIdentificador) {
     new TRegProduto(copia.FListaItens, "SemPar");
     copia.Preco->SetValor(1);
     copia.Copiar(origem);
-    EXPECT_EQ(copia.CamposCopiados, 2);
+    EXPECT_EQ(copia.CamposCopiados, 3);
     EXPECT_EQ(copia.ItensCopiados, 1);
     EXPECT_EQ(copia.Codigo->Valor, 4);
     EXPECT_EQ(copia.Codigo->Estado, 1);

@@ -44,19 +44,6 @@ std::string Preencher(std::string modelo, std::initializer_list<std::string> val
     return modelo;
 }
 
-// Text in single quotes with every single quote inside doubled.
-std::string Aspas(std::string_view texto) {
-    std::string saida = "'";
-    for (char c : texto) {
-        saida += c;
-        if (c == '\'') {
-            saida += '\'';
-        }
-    }
-    saida += '\'';
-    return saida;
-}
-
 // --- Dates ------------------------------------------------------------------------
 
 constexpr int64_t kMsPorDia = 86'400'000;
@@ -775,19 +762,12 @@ void TClsCampoStr::SetTexto(const std::string& Texto) { SetValor(Texto); }
 
 std::string TClsCampoStr::GetTexto() { return EstaNulo() ? std::string() : valor_; }
 
-std::string TClsCampoStr::ValorSQLOracle() { return Aspas(RemoverEspacos ? ApararBrancos(valor_) : valor_); }
+std::string TClsCampoStr::ValorSQLOracle() { return Q(RemoverEspacos ? ApararBrancos(valor_) : valor_); }
 
 std::string TClsCampoStr::ValorSQLMainFrame() { return ValorSQLOracle(); }
 
 std::string TClsCampoStr::LerValor(const ValorBanco& valor) {
-    std::string texto;
-    if (const auto* inteiro = std::get_if<int64_t>(&valor)) {
-        texto = std::to_string(*inteiro);
-    } else if (const auto* flutuante = std::get_if<double>(&valor)) {
-        texto = FormatoGeral(*flutuante);
-    } else {
-        texto = std::get<std::string>(valor);
-    }
+    std::string texto = ValorComoTexto(valor);
     return RemoverEspacos ? ApararBrancos(texto) : texto;
 }
 
@@ -805,7 +785,7 @@ std::string TClsCampoFloat::GetTexto() {
 
 std::string TClsCampoFloat::ValorSQLOracle() {
     ultimoTextoSQL_ = FormatoGeral(valor_);
-    return " TO_NUMBER(" + Aspas(ultimoTextoSQL_) + ")";
+    return " TO_NUMBER(" + Q(ultimoTextoSQL_) + ")";
 }
 
 std::string TClsCampoFloat::ValorSQLMainFrame() {
@@ -833,7 +813,7 @@ void TClsCampoDate::SetTexto(const std::string& Texto) { SetValor(TextoParaDataH
 std::string TClsCampoDate::GetTexto() { return EstaNulo() ? std::string() : DataHoraParaTexto(valor_); }
 
 std::string TClsCampoDate::ValorSQLOracle() {
-    ultimoTextoSQL_ = Aspas(DataHoraParaTexto(valor_));
+    ultimoTextoSQL_ = Q(DataHoraParaTexto(valor_));
     return " TO_DATE(" + ultimoTextoSQL_ + ", 'DD/MM/YYYY HH24:MI:SS')";
 }
 

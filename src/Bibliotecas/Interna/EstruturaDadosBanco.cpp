@@ -1,6 +1,5 @@
 // The record-structure library over the program's data access layer: the connection
-// and query-result adapters declared in EstruturaDados.h. Kept apart so that the
-// library itself does not pull the database in.
+// and query-result adapters declared in EstruturaDados.h.
 
 #include "Bibliotecas/Interna/EstruturaDados.h"
 
