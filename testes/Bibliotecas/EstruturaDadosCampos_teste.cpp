@@ -283,8 +283,11 @@ TEST(DataHora, TextosEDiasContados) {
     EXPECT_DOUBLE_EQ(TextoParaDataHora("01/01/2000"), 36526.0);
     EXPECT_DOUBLE_EQ(TextoParaDataHora("06:00"), 0.25);
     EXPECT_EQ(DataHoraParaTexto(TextoParaDataHora("05/03/20")), "05/03/2020 00:00:00");
+    const TDateTime momento = CodificarDataHora(2009, 7, 4, 8, 5, 3, 20);
+    EXPECT_EQ(FormatarDataHora("d/m/yy h:n:s.zzz", momento), "4/7/09 8:5:3.020");
+    EXPECT_EQ(FormatarDataHora("YYYYMMDD'T'HHNNSS \"dd\"", momento), "20090704T080503 dd");
     for (const char* ruim : {"", "abc", "32/01/2000", "01/13/2000", "29/02/2023", "01/01/2000 24:00", "01/01/2000x",
-                             "01-01-2000", "01/01/2000 10"}) {
+                             "01-01-2000", "01/01/2000 10", "01/01/2000 "}) {
         EXPECT_THROW(TextoParaDataHora(ruim), ErroConversao) << ruim;
     }
 }

@@ -1,6 +1,7 @@
 #include "Bibliotecas/Interna/ClasseNodo.h"
 
 #include "comum/Erros.h"
+#include "comum/RotinasUteis.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,18 +48,6 @@ std::string NomeClasseOuNil(const TclsNodo* nodo) {
 }
 
 } // namespace
-
-std::string ApararBrancos(std::string_view texto) {
-    size_t inicio = 0;
-    size_t fim = texto.size();
-    while (inicio < fim && static_cast<unsigned char>(texto[inicio]) <= ' ') {
-        ++inicio;
-    }
-    while (fim > inicio && static_cast<unsigned char>(texto[fim - 1]) <= ' ') {
-        --fim;
-    }
-    return std::string(texto.substr(inicio, fim - inicio));
-}
 
 std::string NomeDaClasse(const std::type_info& tipo) {
     std::string nome = tipo.name();
@@ -113,7 +102,7 @@ void TclsNodo::AoDefinirPai(TclsNodo*) {}
 void TclsNodo::Reservado() {}
 
 void TclsNodo::ValidarNome(TclsNodo*, const std::string& NomeFilho) {
-    if (ApararBrancos(NomeFilho).empty()) {
+    if (Aparar(NomeFilho).empty()) {
         throw ErroGeral("Falta definir um nome para a esta instância diferente de espaco em branco!");
     }
     if (LocalizarFilho(NomeFilho)) {

@@ -12,9 +12,6 @@
 
 class TclsNodo;
 
-// The text without leading and trailing blanks (control characters count as blanks).
-std::string ApararBrancos(std::string_view texto);
-
 // The plain class name of a dynamic type, without namespaces ("TClsCampoInt").
 std::string NomeDaClasse(const std::type_info& tipo);
 

@@ -2,13 +2,11 @@
 
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
+#include "comum/RotinasUteis.h"
 
-#include <algorithm>
 #include <cctype>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <memory>
 #include <source_location>
 
 std::function<void(const std::string& Texto)> OnLogSQL;
@@ -44,471 +42,7 @@ std::string Preencher(std::string modelo, std::initializer_list<std::string> val
     return modelo;
 }
 
-// --- Dates ------------------------------------------------------------------------
-
-constexpr int64_t kMsPorDia = 86'400'000;
-
-// Days from 30/12/1899 to a civil date (proleptic Gregorian calendar).
-int64_t DiasDaData(int ano, int mes, int dia) {
-    const int64_t a = ano - (mes <= 2 ? 1 : 0);
-    const int64_t era = (a >= 0 ? a : a - 399) / 400;
-    const int64_t anoDaEra = a - era * 400;
-    const int64_t diaDoAno = (153 * (mes + (mes > 2 ? -3 : 9)) + 2) / 5 + dia - 1;
-    const int64_t diaDaEra = anoDaEra * 365 + anoDaEra / 4 - anoDaEra / 100 + diaDoAno;
-    const int64_t desde1970 = era * 146097 + diaDaEra - 719468;
-    return desde1970 + 25569;
-}
-
-void DataDosDias(int64_t dias, int& ano, int& mes, int& dia) {
-    const int64_t z = dias - 25569 + 719468;
-    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const int64_t diaDaEra = z - era * 146097;
-    const int64_t anoDaEra = (diaDaEra - diaDaEra / 1460 + diaDaEra / 36524 - diaDaEra / 146096) / 365;
-    const int64_t diaDoAno = diaDaEra - (365 * anoDaEra + anoDaEra / 4 - anoDaEra / 100);
-    const int64_t mp = (5 * diaDoAno + 2) / 153;
-    dia = static_cast<int>(diaDoAno - (153 * mp + 2) / 5 + 1);
-    mes = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    ano = static_cast<int>(anoDaEra + era * 400 + (mes <= 2 ? 1 : 0));
-}
-
-bool AnoBissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
-
-int DiasDoMes(int ano, int mes) {
-    static const int dias[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return mes == 2 && AnoBissexto(ano) ? 29 : dias[mes - 1];
-}
-
-struct PartesDataHora {
-    int ano = 1899, mes = 12, dia = 30, hora = 0, minuto = 0, segundo = 0, milissegundo = 0;
-};
-
-PartesDataHora Decompor(TDateTime valor) {
-    int64_t dias = static_cast<int64_t>(std::trunc(valor));
-    int64_t ms = std::llround(std::fabs(valor - std::trunc(valor)) * kMsPorDia);
-    if (ms >= kMsPorDia) {
-        ms -= kMsPorDia;
-        dias += valor < 0 ? -1 : 1;
-    }
-    PartesDataHora p;
-    DataDosDias(dias, p.ano, p.mes, p.dia);
-    p.hora = static_cast<int>(ms / 3'600'000);
-    p.minuto = static_cast<int>(ms / 60'000 % 60);
-    p.segundo = static_cast<int>(ms / 1000 % 60);
-    p.milissegundo = static_cast<int>(ms % 1000);
-    return p;
-}
-
-std::string DoisDigitos(int n) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
-}
-
-std::string DataCurta(const PartesDataHora& p, bool anoCom4Digitos) {
-    char ano[16];
-    std::snprintf(ano, sizeof ano, anoCom4Digitos ? "%04d" : "%02d", anoCom4Digitos ? p.ano : p.ano % 100);
-    return DoisDigitos(p.dia) + "/" + DoisDigitos(p.mes) + "/" + ano;
-}
-
-// A two-digit year falls within the 50 years around the current one.
-int SeculoDoAno(int ano) {
-    const auto hoje = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
-    const int pivo = static_cast<int>(hoje.year()) - 50;
-    int completo = pivo / 100 * 100 + ano;
-    if (completo < pivo) {
-        completo += 100;
-    }
-    return completo;
-}
-
-// Reads an unsigned number of 1 to maxDigitos digits at texto[i]; -1 when there is none.
-int LerNumero(std::string_view texto, size_t& i, size_t maxDigitos, size_t* digitos = nullptr) {
-    size_t inicio = i;
-    int valor = 0;
-    while (i < texto.size() && i - inicio < maxDigitos && texto[i] >= '0' && texto[i] <= '9') {
-        valor = valor * 10 + (texto[i] - '0');
-        ++i;
-    }
-    if (digitos) {
-        *digitos = i - inicio;
-    }
-    return i == inicio ? -1 : valor;
-}
-
-bool LerSeparador(std::string_view texto, size_t& i, char separador) {
-    if (i < texto.size() && texto[i] == separador) {
-        ++i;
-        return true;
-    }
-    return false;
-}
-
-// --- Number patterns ----------------------------------------------------------------
-
-// The decimal digits of |valor| with at most 15 significant digits, as an integer digit
-// string and exponent: |valor| = 0.digitos x 10^expoente. Zero gives empty digits.
-void DigitosDecimais(double valor, std::string& digitos, int& expoente) {
-    digitos.clear();
-    expoente = 0;
-    if (valor == 0.0) {
-        return;
-    }
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(valor));
-    const char* p = buf;
-    for (; *p && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') {
-            digitos.push_back(*p);
-        }
-    }
-    expoente = std::atoi(p + 1) + 1;
-    while (!digitos.empty() && digitos.back() == '0') {
-        digitos.pop_back();
-    }
-}
-
-// Rounds a digit string (half away from zero) to `quantos` digits; may carry into a
-// new leading digit, which raises the exponent.
-void ArredondarDigitos(std::string& digitos, int& expoente, int quantos) {
-    if (quantos < 0) {
-        digitos.clear();
-        return;
-    }
-    if (static_cast<int>(digitos.size()) <= quantos) {
-        return;
-    }
-    const bool sobe = digitos[static_cast<size_t>(quantos)] >= '5';
-    digitos.resize(static_cast<size_t>(quantos));
-    if (sobe) {
-        int k = quantos - 1;
-        while (k >= 0 && digitos[static_cast<size_t>(k)] == '9') {
-            digitos[static_cast<size_t>(k)] = '0';
-            --k;
-        }
-        if (k >= 0) {
-            ++digitos[static_cast<size_t>(k)];
-        } else {
-            digitos.insert(digitos.begin(), '1');
-            ++expoente;
-        }
-    }
-    while (!digitos.empty() && digitos.back() == '0') {
-        digitos.pop_back();
-    }
-}
-
-std::vector<std::string> SepararSecoes(std::string_view formato) {
-    std::vector<std::string> secoes(1);
-    char aspa = 0;
-    for (char c : formato) {
-        if (aspa) {
-            if (c == aspa) {
-                aspa = 0;
-            }
-        } else if (c == '"' || c == '\'') {
-            aspa = c;
-        } else if (c == ';') {
-            secoes.emplace_back();
-            continue;
-        }
-        secoes.back() += c;
-    }
-    return secoes;
-}
-
-// One display pattern section, parsed.
-struct Padrao {
-    enum class Tipo { Literal, Digito, Ponto, Expoente };
-    struct Peca {
-        Tipo tipo;
-        std::string texto; // Literal: the text; Digito: "0" or "#"; Expoente: "E+"/"e-" etc.
-        int digitosExpoente = 0;
-    };
-    std::vector<Peca> pecas;
-    int inteiros = 0;          // digit placeholders before the decimal point
-    int minimoInteiros = 0;    // those from the first "0" on
-    int fracao = 0;            // digit placeholders after the decimal point
-    int minimoFracao = 0;      // up to the last "0" after the decimal point
-    bool milhar = false;
-    bool cientifico = false;
-
-    explicit Padrao(std::string_view s) {
-        bool depoisDoPonto = false;
-        int primeiroZero = -1;
-        for (size_t i = 0; i < s.size(); ++i) {
-            const char c = s[i];
-            if (c == '"' || c == '\'') {
-                size_t fim = s.find(c, i + 1);
-                if (fim == std::string_view::npos) {
-                    fim = s.size();
-                }
-                pecas.push_back({Tipo::Literal, std::string(s.substr(i + 1, fim - i - 1))});
-                i = fim;
-            } else if ((c == '0' || c == '#') && !cientifico) {
-                pecas.push_back({Tipo::Digito, std::string(1, c)});
-                if (depoisDoPonto) {
-                    ++fracao;
-                    if (c == '0') {
-                        minimoFracao = fracao;
-                    }
-                } else {
-                    if (c == '0' && primeiroZero < 0) {
-                        primeiroZero = inteiros;
-                    }
-                    ++inteiros;
-                }
-            } else if (c == '.' && !depoisDoPonto && !cientifico) {
-                depoisDoPonto = true;
-                pecas.push_back({Tipo::Ponto, {}});
-            } else if (c == ',' && !cientifico) {
-                milhar = true;
-            } else if ((c == 'E' || c == 'e') && !cientifico && i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-')) {
-                cientifico = true;
-                Peca peca{Tipo::Expoente, std::string(s.substr(i, 2))};
-                i += 2;
-                while (i < s.size() && s[i] == '0') {
-                    ++peca.digitosExpoente;
-                    ++i;
-                }
-                --i;
-                pecas.push_back(peca);
-            } else {
-                pecas.push_back({Tipo::Literal, std::string(1, c)});
-            }
-        }
-        minimoInteiros = primeiroZero < 0 ? 0 : inteiros - primeiroZero;
-    }
-
-    bool temDigitos() const { return inteiros + fracao > 0; }
-};
-
-// The integer and fraction digits of |valor| for a pattern, and the exponent of the
-// scientific form.
-struct Numero {
-    std::string inteiros;
-    std::string fracao;
-    int expoente = 0;
-    bool zero = true;
-};
-
-Numero Digitos(double valor, const Padrao& padrao) {
-    Numero n;
-    std::string digitos;
-    int expoente = 0;
-    DigitosDecimais(valor, digitos, expoente);
-    if (padrao.cientifico) {
-        const int inteiros = std::max(1, padrao.inteiros);
-        if (!digitos.empty()) {
-            ArredondarDigitos(digitos, expoente, inteiros + padrao.fracao);
-            n.expoente = expoente - inteiros;
-        }
-        digitos.resize(static_cast<size_t>(inteiros + padrao.fracao), '0');
-        n.inteiros = digitos.substr(0, static_cast<size_t>(inteiros));
-        n.fracao = digitos.substr(static_cast<size_t>(inteiros));
-    } else {
-        ArredondarDigitos(digitos, expoente, expoente + padrao.fracao);
-        if (!digitos.empty()) {
-            if (expoente > 0) {
-                std::string todos = digitos;
-                if (static_cast<int>(todos.size()) < expoente) {
-                    todos.resize(static_cast<size_t>(expoente), '0');
-                }
-                n.inteiros = todos.substr(0, static_cast<size_t>(expoente));
-                n.fracao = todos.substr(static_cast<size_t>(expoente));
-            } else {
-                n.fracao = std::string(static_cast<size_t>(-expoente), '0') + digitos;
-            }
-        }
-        n.fracao.resize(static_cast<size_t>(padrao.fracao), '0');
-    }
-    n.zero = n.inteiros.find_first_not_of('0') == std::string::npos &&
-             n.fracao.find_first_not_of('0') == std::string::npos;
-    return n;
-}
-
-std::string Aplicar(const Padrao& padrao, const Numero& n, bool negativo) {
-    std::string inteiros = n.inteiros;
-    size_t lider = inteiros.find_first_not_of('0');
-    inteiros = lider == std::string::npos ? std::string() : inteiros.substr(lider);
-    if (static_cast<int>(inteiros.size()) < padrao.minimoInteiros) {
-        inteiros.insert(0, static_cast<size_t>(padrao.minimoInteiros) - inteiros.size(), '0');
-    }
-    std::string fracao = n.fracao;
-    while (static_cast<int>(fracao.size()) > padrao.minimoFracao && fracao.back() == '0') {
-        fracao.pop_back();
-    }
-    std::string saida = negativo ? "-" : "";
-    const int total = static_cast<int>(inteiros.size());
-    int posicaoInteiro = 0; // index of the integer placeholder being written
-    int proximoDigito = 0;  // next digit of `inteiros` to write
-    int posicaoFracao = 0;
-    auto escreverDigito = [&](int indice) {
-        saida += inteiros[static_cast<size_t>(indice)];
-        const int restantes = total - 1 - indice;
-        if (padrao.milhar && !padrao.cientifico && restantes > 0 && restantes % 3 == 0) {
-            saida += '.';
-        }
-    };
-    for (const Padrao::Peca& peca : padrao.pecas) {
-        switch (peca.tipo) {
-        case Padrao::Tipo::Literal:
-            saida += peca.texto;
-            break;
-        case Padrao::Tipo::Digito:
-            if (posicaoInteiro < padrao.inteiros) {
-                // Placeholders are right-aligned; the first one takes any extra digits.
-                const int ate = total - (padrao.inteiros - 1 - posicaoInteiro);
-                for (; proximoDigito < ate; ++proximoDigito) {
-                    escreverDigito(proximoDigito);
-                }
-                ++posicaoInteiro;
-            } else {
-                if (posicaoFracao < static_cast<int>(fracao.size())) {
-                    saida += fracao[static_cast<size_t>(posicaoFracao)];
-                }
-                ++posicaoFracao;
-            }
-            break;
-        case Padrao::Tipo::Ponto:
-            for (; proximoDigito < total; ++proximoDigito) {
-                escreverDigito(proximoDigito);
-            }
-            if (!fracao.empty()) {
-                saida += ',';
-            }
-            break;
-        case Padrao::Tipo::Expoente: {
-            for (; proximoDigito < total; ++proximoDigito) {
-                escreverDigito(proximoDigito);
-            }
-            saida += peca.texto[0];
-            const int expoente = n.zero ? 0 : n.expoente;
-            if (expoente < 0) {
-                saida += '-';
-            } else if (peca.texto[1] == '+') {
-                saida += '+';
-            }
-            std::string digitos = std::to_string(std::abs(expoente));
-            if (static_cast<int>(digitos.size()) < peca.digitosExpoente) {
-                digitos.insert(0, static_cast<size_t>(peca.digitosExpoente) - digitos.size(), '0');
-            }
-            saida += digitos;
-            break;
-        }
-        }
-    }
-    return saida;
-}
-
 } // namespace
-
-// --- Dates and number patterns ---------------------------------------------------
-
-TDateTime CodificarDataHora(int ano, int mes, int dia, int hora, int minuto, int segundo, int milissegundo) {
-    if (ano < 1 || ano > 9999 || mes < 1 || mes > 12 || dia < 1 || dia > DiasDoMes(ano, mes) || hora < 0 ||
-        hora > 23 || minuto < 0 || minuto > 59 || segundo < 0 || segundo > 59 || milissegundo < 0 ||
-        milissegundo > 999) {
-        throw ErroConversao("Data ou hora inválida");
-    }
-    const double dias = static_cast<double>(DiasDaData(ano, mes, dia));
-    const double hora01 = (((hora * 60.0 + minuto) * 60.0 + segundo) * 1000.0 + milissegundo) / kMsPorDia;
-    return dias >= 0 ? dias + hora01 : dias - hora01;
-}
-
-std::string DataHoraParaTexto(TDateTime valor) {
-    const PartesDataHora p = Decompor(valor);
-    return DataCurta(p, true) + " " + DoisDigitos(p.hora) + ":" + DoisDigitos(p.minuto) + ":" + DoisDigitos(p.segundo);
-}
-
-TDateTime TextoParaDataHora(std::string_view texto) {
-    auto falha = [&]() -> TDateTime {
-        throw ErroConversao("'" + std::string(texto) + "' não é uma data e hora válida");
-    };
-    PartesDataHora p;
-    size_t i = 0;
-    const size_t antes = i;
-    const int primeiro = LerNumero(texto, i, 4);
-    bool temData = false;
-    if (primeiro >= 0 && LerSeparador(texto, i, '/')) {
-        temData = true;
-        p.dia = primeiro;
-        p.mes = LerNumero(texto, i, 2);
-        if (p.mes < 0 || !LerSeparador(texto, i, '/')) {
-            return falha();
-        }
-        size_t digitosAno = 0;
-        p.ano = LerNumero(texto, i, 4, &digitosAno);
-        if (p.ano < 0) {
-            return falha();
-        }
-        if (digitosAno <= 2) {
-            p.ano = SeculoDoAno(p.ano);
-        }
-        if (i < texto.size()) {
-            if (texto[i] != ' ') {
-                return falha();
-            }
-            while (i < texto.size() && texto[i] == ' ') {
-                ++i;
-            }
-        }
-    } else {
-        i = antes;
-    }
-    bool temHora = false;
-    if (i < texto.size()) {
-        temHora = true;
-        p.hora = LerNumero(texto, i, 2);
-        if (p.hora < 0 || !LerSeparador(texto, i, ':')) {
-            return falha();
-        }
-        p.minuto = LerNumero(texto, i, 2);
-        if (p.minuto < 0) {
-            return falha();
-        }
-        if (LerSeparador(texto, i, ':')) {
-            p.segundo = LerNumero(texto, i, 2);
-            if (p.segundo < 0) {
-                return falha();
-            }
-            if (LerSeparador(texto, i, '.')) {
-                p.milissegundo = LerNumero(texto, i, 3);
-                if (p.milissegundo < 0) {
-                    return falha();
-                }
-            }
-        }
-        if (i != texto.size()) {
-            return falha();
-        }
-    }
-    if (!temData && !temHora) {
-        return falha();
-    }
-    try {
-        return CodificarDataHora(p.ano, p.mes, p.dia, p.hora, p.minuto, p.segundo, p.milissegundo);
-    } catch (const ErroConversao&) {
-        return falha();
-    }
-}
-
-std::string FormatarFlutuante(std::string_view formato, double valor) {
-    const std::vector<std::string> secoes = SepararSecoes(formato);
-    const Padrao principal(secoes[0]);
-    const Numero n = Digitos(valor, principal);
-    if (n.zero && secoes.size() > 2 && !secoes[2].empty()) {
-        const Padrao zero(secoes[2]);
-        return Aplicar(zero, Digitos(0.0, zero), false);
-    }
-    if (valor < 0 && secoes.size() > 1 && !secoes[1].empty()) {
-        const Padrao negativo(secoes[1]);
-        return Aplicar(negativo, Digitos(valor, negativo), false);
-    }
-    if (!principal.temDigitos()) {
-        return Aplicar(principal, n, false);
-    }
-    return Aplicar(principal, n, valor < 0 && !n.zero);
-}
 
 // --- Query results and execution -------------------------------------------------------
 
@@ -721,7 +255,7 @@ void TclsCampoTipado<T, TClasse>::SetValor(const T& V) {
     T novo = V;
     if constexpr (std::is_same_v<T, std::string>) {
         if (RemoverEspacos) {
-            novo = ApararBrancos(novo);
+            novo = Aparar(novo);
         }
     }
     if (OnValidar && !OnValidar(novo)) {
@@ -740,7 +274,7 @@ template class TclsCampoTipado<TDateTime, TClsCampoDate>;
 
 // --- The four field classes ----------------------------------------------------------
 
-void TClsCampoInt::SetTexto(const std::string& Texto) { SetValor(TextoParaInteiro(ApararBrancos(Texto))); }
+void TClsCampoInt::SetTexto(const std::string& Texto) { SetValor(TextoParaInteiro(Aparar(Texto))); }
 
 std::string TClsCampoInt::GetTexto() { return EstaNulo() ? std::string() : std::to_string(valor_); }
 
@@ -755,29 +289,29 @@ int32_t TClsCampoInt::LerValor(const ValorBanco& valor) {
     if (const auto* flutuante = std::get_if<double>(&valor)) {
         return static_cast<int32_t>(std::llround(*flutuante));
     }
-    return TextoParaInteiro(ApararBrancos(std::get<std::string>(valor)));
+    return TextoParaInteiro(Aparar(std::get<std::string>(valor)));
 }
 
 void TClsCampoStr::SetTexto(const std::string& Texto) { SetValor(Texto); }
 
 std::string TClsCampoStr::GetTexto() { return EstaNulo() ? std::string() : valor_; }
 
-std::string TClsCampoStr::ValorSQLOracle() { return Q(RemoverEspacos ? ApararBrancos(valor_) : valor_); }
+std::string TClsCampoStr::ValorSQLOracle() { return Q(RemoverEspacos ? Aparar(valor_) : valor_); }
 
 std::string TClsCampoStr::ValorSQLMainFrame() { return ValorSQLOracle(); }
 
 std::string TClsCampoStr::LerValor(const ValorBanco& valor) {
     std::string texto = ValorComoTexto(valor);
-    return RemoverEspacos ? ApararBrancos(texto) : texto;
+    return RemoverEspacos ? Aparar(texto) : texto;
 }
 
-void TClsCampoFloat::SetTexto(const std::string& Texto) { SetValor(TextoParaNumero(ApararBrancos(Texto))); }
+void TClsCampoFloat::SetTexto(const std::string& Texto) { SetValor(TextoParaNumero(Aparar(Texto))); }
 
 std::string TClsCampoFloat::GetTexto() {
     if (EstaNulo()) {
         return {};
     }
-    if (!ApararBrancos(FormatoExibicao).empty()) {
+    if (!Aparar(FormatoExibicao).empty()) {
         return FormatarFlutuante(FormatoExibicao, valor_);
     }
     return FormatoGeral(valor_);
@@ -790,12 +324,7 @@ std::string TClsCampoFloat::ValorSQLOracle() {
 
 std::string TClsCampoFloat::ValorSQLMainFrame() {
     ultimoTextoSQL_ = FormatoGeral(valor_);
-    std::string texto = ultimoTextoSQL_;
-    const size_t virgula = texto.find(',');
-    if (virgula != std::string::npos) {
-        texto[virgula] = '.';
-    }
-    return texto;
+    return FloatParaSQL(valor_);
 }
 
 double TClsCampoFloat::LerValor(const ValorBanco& valor) {
@@ -818,9 +347,7 @@ std::string TClsCampoDate::ValorSQLOracle() {
 }
 
 std::string TClsCampoDate::ValorSQLMainFrame() {
-    // The MainFrame pattern " '"DD/MM/YY"  ' ": the date with a two-digit year between
-    // a blank and apostrophe and two blanks, an apostrophe and a blank.
-    ultimoTextoSQL_ = " '" + DataCurta(Decompor(valor_), false) + "  ' ";
+    ultimoTextoSQL_ = FormatarDataHora("\" '\"DD/MM/YY\"  ' \"", valor_);
     return ultimoTextoSQL_;
 }
 
@@ -836,7 +363,7 @@ TDateTime TClsCampoDate::LerValor(const ValorBanco& valor) {
     if (texto.size() >= 10 && texto[4] == '-' && texto[7] == '-') {
         std::string brasileiro = texto.substr(8, 2) + "/" + texto.substr(5, 2) + "/" + texto.substr(0, 4);
         if (texto.size() > 10) {
-            brasileiro += " " + ApararBrancos(texto.substr(11));
+            brasileiro += " " + Aparar(texto.substr(11));
         }
         return TextoParaDataHora(brasileiro);
     }

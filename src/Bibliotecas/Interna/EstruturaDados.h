@@ -29,6 +29,9 @@ using TDateTime = double;
 // The day count of a date and time; an impossible date or time raises ErroConversao.
 TDateTime CodificarDataHora(int ano, int mes, int dia, int hora = 0, int minuto = 0, int segundo = 0,
                             int milissegundo = 0);
+// The value written by a date pattern: d, dd, m, mm, yy, yyyy, h, hh, n, nn, s, ss,
+// z, zzz (letters in either case); quoted text is copied; any other character stands.
+std::string FormatarDataHora(std::string_view formato, TDateTime valor);
 // The program's date-and-time text, "dd/mm/yyyy hh:nn:ss".
 std::string DataHoraParaTexto(TDateTime valor);
 // Reads "dd/mm/yyyy", "dd/mm/yyyy hh:nn" or "dd/mm/yyyy hh:nn:ss" (two-digit years and
