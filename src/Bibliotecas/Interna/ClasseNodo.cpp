@@ -13,36 +13,6 @@
 
 namespace {
 
-// Names are equal when they differ at most in the case of the letters A to Z. The
-// comparison runs from the end, where generated names ("Item 00017") differ.
-bool MesmoNome(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = a.size(); i-- > 0;) {
-        char x = a[i];
-        char y = b[i];
-        if (x != y) {
-            x = (x >= 'a' && x <= 'z') ? static_cast<char>(x - 'a' + 'A') : x;
-            y = (y >= 'a' && y <= 'z') ? static_cast<char>(y - 'a' + 'A') : y;
-            if (x != y) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-std::string Formatar(const char* modelo, const std::string& valor) {
-    std::string saida = modelo;
-    saida.replace(saida.find("%s"), 2, valor);
-    return saida;
-}
-
-[[noreturn]] void FalhaIndice(int indice) {
-    throw ErroGeral("Indice [" + std::to_string(indice) + "] está fora dos limites da lista");
-}
-
 std::string NomeClasseOuNil(const TclsNodo* nodo) {
     return nodo ? nodo->ClassName() : std::string("nil");
 }
@@ -73,6 +43,32 @@ std::string NomeDaClasse(const std::type_info& tipo) {
         }
     }
     return nome;
+}
+
+// The comparison runs from the end, where generated names ("Item 00017") differ.
+bool NomesIguais(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (size_t i = a.size(); i-- > 0;) {
+        char x = a[i];
+        char y = b[i];
+        if (x != y) {
+            x = (x >= 'a' && x <= 'z') ? static_cast<char>(x - 'a' + 'A') : x;
+            y = (y >= 'a' && y <= 'z') ? static_cast<char>(y - 'a' + 'A') : y;
+            if (x != y) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TclsNodo* TListaNodos::Item(int indice) const {
+    if (indice < 0 || indice >= Count()) {
+        throw ErroGeral("Indice [" + std::to_string(indice) + "] está fora dos limites da lista");
+    }
+    return itens_[static_cast<size_t>(indice)];
 }
 
 // --- TclsNodo ------------------------------------------------------------------
@@ -106,7 +102,7 @@ void TclsNodo::ValidarNome(TclsNodo*, const std::string& NomeFilho) {
         throw ErroGeral("Falta definir um nome para a esta instância diferente de espaco em branco!");
     }
     if (LocalizarFilho(NomeFilho)) {
-        throw ErroGeral(Formatar("O nome [%s] definido para esta instância já existe na instância pai!", NomeFilho));
+        throw ErroGeral("O nome [" + NomeFilho + "] definido para esta instância já existe na instância pai!");
     }
 }
 
@@ -140,33 +136,18 @@ void TclsNodo::AdicionarFilho(TclsNodo* Filho) {
 
 TclsNodo* TclsNodo::LocalizarFilho(const std::string& NomeFilho) const {
     for (TclsNodo* filho : filhos_) {
-        if (MesmoNome(filho->Nome, NomeFilho)) {
+        if (NomesIguais(filho->Nome, NomeFilho)) {
             return filho;
         }
     }
     return nullptr;
 }
 
-TclsNodo* TclsNodo::Filho(int Indice) const {
-    if (Indice < 0 || Indice >= filhos_.Count()) {
-        FalhaIndice(Indice);
-    }
-    return filhos_[static_cast<size_t>(Indice)];
-}
+TclsNodo* TclsNodo::Filho(int Indice) const { return filhos_.Item(Indice); }
 
-TclsNodo* TclsNodo::Vinculo(int Indice) const {
-    if (Indice < 0 || Indice >= vinculos_.Count()) {
-        FalhaIndice(Indice);
-    }
-    return vinculos_[static_cast<size_t>(Indice)];
-}
+TclsNodo* TclsNodo::Vinculo(int Indice) const { return vinculos_.Item(Indice); }
 
-TclsNodo* TclsNodo::Vinculado(int Indice) const {
-    if (Indice < 0 || Indice >= vinculados_.Count()) {
-        FalhaIndice(Indice);
-    }
-    return vinculados_[static_cast<size_t>(Indice)];
-}
+TclsNodo* TclsNodo::Vinculado(int Indice) const { return vinculados_.Item(Indice); }
 
 bool TclsNodo::Renomear(TclsNodo* Item, const std::string& NovoNome) {
     if (Item->pai_ && Item->pai_->LocalizarFilho(NovoNome)) {
@@ -256,7 +237,7 @@ void TclsListaItems::NomearItem(TclsNodo* Item) {
         for (char c : nome.substr(prefixo.size() + 1)) {
             numero = (c >= '0' && c <= '9' && numero >= 0) ? numero * 10 + (c - '0') : -1;
         }
-        if (numero > 0 && nome[prefixo.size()] == ' ' && MesmoNome(nome.substr(0, prefixo.size()), prefixo)) {
+        if (numero > 0 && nome[prefixo.size()] == ' ' && NomesIguais(nome.substr(0, prefixo.size()), prefixo)) {
             tomados[static_cast<size_t>(numero)] = true;
         }
     }

@@ -12,6 +12,9 @@
 
 class TclsNodo;
 
+// Names are equal when they differ at most in the case of the letters A to Z.
+bool NomesIguais(std::string_view a, std::string_view b);
+
 // The plain class name of a dynamic type, without namespaces ("TClsCampoInt").
 std::string NomeDaClasse(const std::type_info& tipo);
 
@@ -30,6 +33,8 @@ public:
     size_t size() const { return itens_.size(); }
     bool empty() const { return itens_.empty(); }
     TclsNodo* operator[](size_t i) const { return itens_[i]; }
+    // The node at indice; out of bounds raises ErroGeral with the index.
+    TclsNodo* Item(int indice) const;
     const_iterator begin() const { return itens_.begin(); }
     const_iterator end() const { return itens_.end(); }
     const std::vector<TclsNodo*>* operator->() const { return &itens_; }

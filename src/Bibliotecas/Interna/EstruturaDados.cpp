@@ -4,7 +4,6 @@
 #include "comum/Numeros.h"
 #include "comum/RotinasUteis.h"
 
-#include <cctype>
 #include <cmath>
 #include <memory>
 #include <source_location>
@@ -32,6 +31,19 @@ void Assercao(bool condicao, const std::string& texto,
     throw ErroAssercao(texto + " (" + arquivo + ", linha " + std::to_string(local.line()) + ")");
 }
 
+// A cell that holds a number (integer or floating point) as a double.
+bool NumeroDaCelula(const ValorBanco& valor, double& numero) {
+    if (const auto* inteiro = std::get_if<int64_t>(&valor)) {
+        numero = static_cast<double>(*inteiro);
+        return true;
+    }
+    if (const auto* flutuante = std::get_if<double>(&valor)) {
+        numero = *flutuante;
+        return true;
+    }
+    return false;
+}
+
 std::string Preencher(std::string modelo, std::initializer_list<std::string> valores) {
     size_t posicao = 0;
     for (const std::string& valor : valores) {
@@ -56,12 +68,7 @@ void TConsultaEstruturaMemoria::Proximo() {
 
 const ValorBanco* TConsultaEstruturaMemoria::Campo(const std::string& coluna) const {
     for (size_t i = 0; i < Colunas.size(); ++i) {
-        const std::string& nome = Colunas[i];
-        bool igual = nome.size() == coluna.size();
-        for (size_t k = 0; igual && k < nome.size(); ++k) {
-            igual = std::toupper(static_cast<unsigned char>(nome[k])) == std::toupper(static_cast<unsigned char>(coluna[k]));
-        }
-        if (igual) {
+        if (NomesIguais(Colunas[i], coluna)) {
             if (Fim()) {
                 throw ErroGeral("A consulta não está posicionada num registro");
             }
@@ -328,13 +335,8 @@ std::string TClsCampoFloat::ValorSQLMainFrame() {
 }
 
 double TClsCampoFloat::LerValor(const ValorBanco& valor) {
-    if (const auto* inteiro = std::get_if<int64_t>(&valor)) {
-        return static_cast<double>(*inteiro);
-    }
-    if (const auto* flutuante = std::get_if<double>(&valor)) {
-        return *flutuante;
-    }
-    return TextoParaNumero(std::get<std::string>(valor));
+    double numero = 0;
+    return NumeroDaCelula(valor, numero) ? numero : TextoParaNumero(std::get<std::string>(valor));
 }
 
 void TClsCampoDate::SetTexto(const std::string& Texto) { SetValor(TextoParaDataHora(Texto)); }
@@ -352,11 +354,9 @@ std::string TClsCampoDate::ValorSQLMainFrame() {
 }
 
 TDateTime TClsCampoDate::LerValor(const ValorBanco& valor) {
-    if (const auto* inteiro = std::get_if<int64_t>(&valor)) {
-        return static_cast<double>(*inteiro);
-    }
-    if (const auto* flutuante = std::get_if<double>(&valor)) {
-        return *flutuante;
+    double dias = 0;
+    if (NumeroDaCelula(valor, dias)) {
+        return dias;
     }
     const std::string& texto = std::get<std::string>(valor);
     // Dates stored as text by the engine itself come as "yyyy-mm-dd[ hh:mm:ss]".
