@@ -75,6 +75,7 @@ TEST(TclsNodo, IndiceForaDosLimites) {
     EXPECT_EQ(MensagemDe([&] { raiz.Filho(0); }), "Indice [0] está fora dos limites da lista");
     new TclsNodo(&raiz, "A");
     EXPECT_NE(raiz.Filhos, nullptr);
+    EXPECT_EQ(raiz.Filhos->Count(), 1);
     EXPECT_EQ(MensagemDe([&] { raiz.Filho(1); }), "Indice [1] está fora dos limites da lista");
     EXPECT_EQ(MensagemDe([&] { raiz.Filho(-1); }), "Indice [-1] está fora dos limites da lista");
     EXPECT_EQ(MensagemDe([&] { raiz.Vinculado(0); }), "Indice [0] está fora dos limites da lista");

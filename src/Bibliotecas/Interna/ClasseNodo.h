@@ -37,8 +37,9 @@ public:
     TclsNodo* Item(int indice) const;
     const_iterator begin() const { return itens_.begin(); }
     const_iterator end() const { return itens_.end(); }
-    const std::vector<TclsNodo*>* operator->() const { return &itens_; }
-    const std::vector<TclsNodo*>& operator*() const { return itens_; }
+    TclsNodo* at(size_t i) const { return itens_.at(i); }
+    // Lets the list be used through a pointer-like member (Filhos->Count()).
+    const TListaNodos* operator->() const { return this; }
     explicit operator bool() const { return !itens_.empty(); }
     friend bool operator==(const TListaNodos& lista, std::nullptr_t) { return lista.itens_.empty(); }
 
