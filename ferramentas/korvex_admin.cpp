@@ -21,6 +21,7 @@ const Comando kComandos[] = {
     {"referencias", ComandoReferencias, "referencias PASTA          carrega as tabelas de referência de arquivos CSV"},
     {"demo", ComandoDemo, "demo                       cria um banco com dados de demonstração"},
     {"sql", ComandoSQL, "sql \"INSTRUÇÃO\"            executa uma instrução no dialeto do programa e mostra as linhas"},
+    {"gerar-le", ComandoGerarLE, "gerar-le INSCRICAO (--pasta PASTA | --enviar) [--produtos C1,C2,...]"},
 };
 
 void MostrarUso() {

@@ -2,13 +2,12 @@
 // menu, which runs until the user leaves the program.
 
 #include "app/DatConn.h"
+#include "app/UAplicacao.h"
 #include "comum/CaixasMensagemQt.h"
-
-#include <QApplication>
-#include <QLabel>
+#include "ui/UMenu.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    TAplicacao app(argc, argv);
     QApplication::setApplicationName("KORVEX");
     QApplication::setApplicationDisplayName("KORVEX");
 
@@ -21,11 +20,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    QLabel janela("KORVEX");
-    janela.setObjectName("FMenu");
-    janela.resize(800, 600);
-    janela.show();
-    int resultado = app.exec();
+    int resultado = 0;
+    {
+        TFMenu menu;
+        menu.show();
+        resultado = app.exec();
+    }
     dm_DatConn.reset();
     return resultado;
 }

@@ -1,12 +1,19 @@
 #include "dados/DelAccessUsoGeral.h"
 
-#include "comum/Erros.h"
+#include "dados/PecasSQL.h"
+#include "dados/clsTabACCESS.h"
 
 #include <memory>
 
 namespace {
 TConexao* g_conexao = nullptr;
 std::unique_ptr<TConsulta> g_consulta;
+
+using T = clsTabACCESS;
+
+int Executar(const std::string& sql) {
+    return ExecutarNaConsulta(g_consulta.get(), sql);
+}
 } // namespace
 
 void TAccessDel::DefineConexao(TConexao* conexao) {
@@ -15,4 +22,39 @@ void TAccessDel::DefineConexao(TConexao* conexao) {
     g_consulta = std::make_unique<TConsulta>(g_conexao);
 }
 
-TConsulta* DelAccessUsoGeral::Consulta() { return g_consulta.get(); }
+namespace DelAccessUsoGeral {
+
+TConsulta* Consulta() {
+    return g_consulta.get();
+}
+
+int ExcluiEmpresa(const std::string& inscricao) {
+    return Executar(" DELETE    FROM " + T::TabEmpresa() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao));
+}
+
+int ExcluiUnidade(const std::string& codunid) {
+    return Executar(" DELETE    FROM " + T::TabUnidades() + " T1 " + "  WHERE T1.codunid = " + Q(codunid));
+}
+
+int ExcluiProduto(const std::string& inscricao, const std::string& codProd) {
+    return Executar(" DELETE    FROM " + T::TabExpProduto() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
+                    "    AND T1.exp_codprod = " + CodigoSemAspas(codProd));
+}
+
+int ExcluiErrosProduto(const std::string& inscricao, const std::string& codProd) {
+    return Executar(" DELETE    FROM " + T::TabErro() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
+                    "    AND T1.exp_codprod = " + CodigoSemAspas(codProd));
+}
+
+int ExcluiInsumosProduto(const std::string& inscricao, const std::string& codProd) {
+    return Executar(" DELETE    FROM " + T::TabExpInsumo() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
+                    "    AND T1.exp_codprod = " + CodigoSemAspas(codProd));
+}
+
+int ExcluiInsumo(const std::string& inscricao, const std::string& codProd, const std::string& codIns) {
+    return Executar(" DELETE    FROM " + T::TabExpInsumo() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao) +
+                    "    AND T1.exp_codprod = " + CodigoSemAspas(codProd) +
+                    "    AND T1.exp_codins = " + CodigoSemAspas(codIns));
+}
+
+} // namespace DelAccessUsoGeral

@@ -1,0 +1,30 @@
+#pragma once
+// For window tests: acts on a modal window from a timer while its exec() runs.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Runs `acao` on the modal window as soon as one is open; gives up after 5 s, so a
+// window that never shows fails the test instead of hanging it.
+inline void QuandoModal(std::function<void(QWidget*)> acao) {
+    auto* timer = new QTimer;
+    auto* relogio = new QElapsedTimer;
+    relogio->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && relogio->elapsed() < 5000) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete relogio;
+        if (modal) {
+            acao(modal);
+        }
+    });
+    timer->start(10);
+}
