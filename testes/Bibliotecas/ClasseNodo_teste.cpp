@@ -95,7 +95,8 @@ TEST(TclsNodo, DestruicaoLevaOsFilhosDoUltimoAoPrimeiroSemDeixarVinculos) {
         ASSERT_EQ(externo.QuantidadeVinculados(), 1);
         ASSERT_EQ(b->QuantidadeVinculados(), 2);
     }
-    EXPECT_EQ(diario, (std::vector<std::string>{"~Pai vinculos=0", "~B vinculos=2", "~A vinculos=1", "~A1 vinculos=0"}));
+    EXPECT_EQ(diario,
+              (std::vector<std::string>{"~Pai vinculos=0", "~B vinculos=2", "~A vinculos=1", "~A1 vinculos=0"}));
     EXPECT_EQ(externo.Vinculos, nullptr);
     EXPECT_EQ(externo.Vinculados, nullptr);
 }

@@ -205,26 +205,31 @@ TEST(TclsItemCampo, TestesDeColunaEAssercoes) {
 
     campo.Opcoes = ocIncluir | ocChave;
     std::string mensagem = MensagemDe([&] { campo.IncluirNoInsert(); });
-    EXPECT_EQ(mensagem.rfind("O campo [CODIGO] está definido como \"campo chave\", logo este deve ter um valor definido "
-                             "para ser utilizado no comando SQL de Insert! " + origem,
-                             0),
-              0u)
+    EXPECT_EQ(
+        mensagem.rfind("O campo [CODIGO] está definido como \"campo chave\", logo este deve ter um valor definido "
+                       "para ser utilizado no comando SQL de Insert! " +
+                           origem,
+                       0),
+        0u)
         << mensagem;
 
     campo.Opcoes = {ocIncluir, ocNaoNulo};
     mensagem = MensagemDe([&] { campo.IncluirNoInsert(); });
     EXPECT_EQ(mensagem.rfind("O campo [CODIGO] está definido como \"Não Nulo\", logo este deve ter um valor definido "
-                             "para ser utilizado no comando SQL de Insert! " + origem,
+                             "para ser utilizado no comando SQL de Insert! " +
+                                 origem,
                              0),
               0u)
         << mensagem;
 
     campo.Opcoes = ocRestringir | ocChave;
     mensagem = MensagemDe([&] { campo.IncluirNoWhereUpdate(); });
-    EXPECT_EQ(mensagem.rfind("O campo [CODIGO] está definido como \"campo chave\", logo este deve ter um valor para ser "
-                             "utilizado nas retrições WHERE para utilizar o comando SQL UpDate! " + origem,
-                             0),
-              0u)
+    EXPECT_EQ(
+        mensagem.rfind("O campo [CODIGO] está definido como \"campo chave\", logo este deve ter um valor para ser "
+                       "utilizado nas retrições WHERE para utilizar o comando SQL UpDate! " +
+                           origem,
+                       0),
+        0u)
         << mensagem;
     EXPECT_FALSE(campo.IncluirNoWhere());
 

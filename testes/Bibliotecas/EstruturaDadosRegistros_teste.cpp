@@ -91,7 +91,8 @@ TEST(TclsItemRegistro, UpdateSemColunasOuSemRestricao) {
 
     produto.Codigo->Opcoes = ocLer | ocIncluir;
     produto.Cor->SetValor("ROSA");
-    EXPECT_EQ(MensagemDe([&] { produto.UpdateOracle(); }), "Dever ser definida retrições WHERE para utilizar o UpDate!");
+    EXPECT_EQ(MensagemDe([&] { produto.UpdateOracle(); }),
+              "Dever ser definida retrições WHERE para utilizar o UpDate!");
     EXPECT_EQ(MensagemDe([&] { produto.UpdateOracle(); }), "Não existe campos para sere atualizados na tabela!");
 }
 
@@ -119,7 +120,8 @@ TEST(TclsItemRegistro, SelectComRestricaoEComplemento) {
     produto.Preco->Opcoes = ocLer | ocRestringir;
     produto.Preco->SetValor(2.5);
     produto.Complemento = " ORDER BY COR";
-    EXPECT_EQ(produto.SelectOracle(), " SELECT * FROM PRODUTO WHERE CODIGO = 3 AND PRECO =  TO_NUMBER('2,5') ORDER BY COR");
+    EXPECT_EQ(produto.SelectOracle(),
+              " SELECT * FROM PRODUTO WHERE CODIGO = 3 AND PRECO =  TO_NUMBER('2,5') ORDER BY COR");
     EXPECT_EQ(produto.UltimaRestricao, " WHERE CODIGO = 3 AND PRECO =  TO_NUMBER('2,5')");
     EXPECT_EQ(produto.SelectMainFrame(), " SELECT * FROM PRODMF WHERE CODIGO = 3 AND PRECO = 2.5 ORDER BY COR");
     EXPECT_EQ(produto.Estado, 2) << "a SELECT marks nothing";
@@ -292,8 +294,9 @@ TEST(TclsItemRegistro, CopiarECompararPorIdentificador) {
 
 TEST(TclsItemVetRegistros, LerRespeitaQuantidadeELimite) {
     TclsItemVetRegistros vetor(nullptr, "Vetor");
-    EXPECT_EQ(MensagemDe([&] { vetor.SelectOracle(); }),
-              "Não foi definida a classe de registro para o vetor de registro [Vetor] da classe [TclsItemVetRegistros]");
+    EXPECT_EQ(
+        MensagemDe([&] { vetor.SelectOracle(); }),
+        "Não foi definida a classe de registro para o vetor de registro [Vetor] da classe [TclsItemVetRegistros]");
     auto resultado = Produtos(10005);
     vetor.Consulta = &resultado;
     vetor.Limite = resultado.QuantidadeRegistros();

@@ -106,7 +106,9 @@ void TclsNodo::ValidarNome(TclsNodo*, const std::string& NomeFilho) {
     }
 }
 
-void TclsNodo::Notificar(TclsNodo*, int Codigo) { NotificarAlteracao(Codigo); }
+void TclsNodo::Notificar(TclsNodo*, int Codigo) {
+    NotificarAlteracao(Codigo);
+}
 
 void TclsNodo::Limpar() {}
 
@@ -120,11 +122,17 @@ bool TclsNodo::Comparar(TclsNodo* Outro) {
     throw ErroConversao(texto);
 }
 
-std::string TclsNodo::Descricao() { return "{" + Nome + "}"; }
+std::string TclsNodo::Descricao() {
+    return "{" + Nome + "}";
+}
 
-std::string TclsNodo::GetNome() { return Nome; }
+std::string TclsNodo::GetNome() {
+    return Nome;
+}
 
-std::string TclsNodo::ClassName() const { return NomeDaClasse(typeid(*this)); }
+std::string TclsNodo::ClassName() const {
+    return NomeDaClasse(typeid(*this));
+}
 
 void TclsNodo::AdicionarFilho(TclsNodo* Filho) {
     Filho->AoDefinirPai(this);
@@ -143,11 +151,17 @@ TclsNodo* TclsNodo::LocalizarFilho(const std::string& NomeFilho) const {
     return nullptr;
 }
 
-TclsNodo* TclsNodo::Filho(int Indice) const { return filhos_.Item(Indice); }
+TclsNodo* TclsNodo::Filho(int Indice) const {
+    return filhos_.Item(Indice);
+}
 
-TclsNodo* TclsNodo::Vinculo(int Indice) const { return vinculos_.Item(Indice); }
+TclsNodo* TclsNodo::Vinculo(int Indice) const {
+    return vinculos_.Item(Indice);
+}
 
-TclsNodo* TclsNodo::Vinculado(int Indice) const { return vinculados_.Item(Indice); }
+TclsNodo* TclsNodo::Vinculado(int Indice) const {
+    return vinculados_.Item(Indice);
+}
 
 bool TclsNodo::Renomear(TclsNodo* Item, const std::string& NovoNome) {
     if (Item->pai_ && Item->pai_->LocalizarFilho(NovoNome)) {
@@ -260,4 +274,6 @@ void TclsListaItems::LimparItens() {
 
 TclsListaVinculos::TclsListaVinculos(TclsNodo* Pai, const std::string& Nome) : TclsNodo(Pai, Nome) {}
 
-void TclsListaVinculos::DesfazerVinculos() { DesfazerTodosVinculos(); }
+void TclsListaVinculos::DesfazerVinculos() {
+    DesfazerTodosVinculos();
+}

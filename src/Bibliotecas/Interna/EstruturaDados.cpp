@@ -58,7 +58,9 @@ std::string Preencher(std::string modelo, std::initializer_list<std::string> val
 
 // --- Query results and execution -------------------------------------------------------
 
-bool TConsultaEstruturaMemoria::Fim() const { return Posicao >= static_cast<int>(Linhas.size()); }
+bool TConsultaEstruturaMemoria::Fim() const {
+    return Posicao >= static_cast<int>(Linhas.size());
+}
 
 void TConsultaEstruturaMemoria::Proximo() {
     if (!Fim()) {
@@ -214,7 +216,9 @@ bool TclsItemCampo::IncluirNoInsert() {
     return !EstaNulo() && Opcoes.Contem(ocIncluir);
 }
 
-bool TclsItemCampo::IncluirNoSet() { return estado_ == 2 && Opcoes.Contem(ocAlterar); }
+bool TclsItemCampo::IncluirNoSet() {
+    return estado_ == 2 && Opcoes.Contem(ocAlterar);
+}
 
 bool TclsItemCampo::IncluirNoWhereUpdate() {
     Assercao(!(EstaNulo() && Opcoes.Contem(ocRestringir) && Opcoes.Contem(ocChave)),
@@ -224,18 +228,18 @@ bool TclsItemCampo::IncluirNoWhereUpdate() {
     return !EstaNulo() && Opcoes.Contem(ocRestringir);
 }
 
-bool TclsItemCampo::IncluirNoWhere() { return !EstaNulo() && Opcoes.Contem(ocRestringir); }
+bool TclsItemCampo::IncluirNoWhere() {
+    return !EstaNulo() && Opcoes.Contem(ocRestringir);
+}
 
 // --- TclsCampoTipado ---------------------------------------------------------------
 
-template <class T, class TClasse>
-void TclsCampoTipado<T, TClasse>::Limpar() {
+template <class T, class TClasse> void TclsCampoTipado<T, TClasse>::Limpar() {
     TclsItemCampo::Limpar();
     valor_ = T{};
 }
 
-template <class T, class TClasse>
-void TclsCampoTipado<T, TClasse>::Copiar(TclsNodo* Origem) {
+template <class T, class TClasse> void TclsCampoTipado<T, TClasse>::Copiar(TclsNodo* Origem) {
     auto* origem = dynamic_cast<TClasse*>(Origem);
     if (!origem) {
         TclsNodo::Copiar(Origem);
@@ -245,8 +249,7 @@ void TclsCampoTipado<T, TClasse>::Copiar(TclsNodo* Origem) {
     valor_ = origem->Valor;
 }
 
-template <class T, class TClasse>
-bool TclsCampoTipado<T, TClasse>::LerDoDataSet(TConsultaEstrutura* Resultado) {
+template <class T, class TClasse> bool TclsCampoTipado<T, TClasse>::LerDoDataSet(TConsultaEstrutura* Resultado) {
     const ValorBanco* valor = Resultado->Campo(Coluna);
     if (!valor || std::holds_alternative<std::monostate>(*valor)) {
         Limpar();
@@ -257,8 +260,7 @@ bool TclsCampoTipado<T, TClasse>::LerDoDataSet(TConsultaEstrutura* Resultado) {
     return true;
 }
 
-template <class T, class TClasse>
-void TclsCampoTipado<T, TClasse>::SetValor(const T& V) {
+template <class T, class TClasse> void TclsCampoTipado<T, TClasse>::SetValor(const T& V) {
     T novo = V;
     if constexpr (std::is_same_v<T, std::string>) {
         if (RemoverEspacos) {
@@ -281,13 +283,21 @@ template class TclsCampoTipado<TDateTime, TClsCampoDate>;
 
 // --- The four field classes ----------------------------------------------------------
 
-void TClsCampoInt::SetTexto(const std::string& Texto) { SetValor(TextoParaInteiro(Aparar(Texto))); }
+void TClsCampoInt::SetTexto(const std::string& Texto) {
+    SetValor(TextoParaInteiro(Aparar(Texto)));
+}
 
-std::string TClsCampoInt::GetTexto() { return EstaNulo() ? std::string() : std::to_string(valor_); }
+std::string TClsCampoInt::GetTexto() {
+    return EstaNulo() ? std::string() : std::to_string(valor_);
+}
 
-std::string TClsCampoInt::ValorSQLOracle() { return std::to_string(valor_); }
+std::string TClsCampoInt::ValorSQLOracle() {
+    return std::to_string(valor_);
+}
 
-std::string TClsCampoInt::ValorSQLMainFrame() { return std::to_string(valor_); }
+std::string TClsCampoInt::ValorSQLMainFrame() {
+    return std::to_string(valor_);
+}
 
 int32_t TClsCampoInt::LerValor(const ValorBanco& valor) {
     if (const auto* inteiro = std::get_if<int64_t>(&valor)) {
@@ -299,20 +309,30 @@ int32_t TClsCampoInt::LerValor(const ValorBanco& valor) {
     return TextoParaInteiro(Aparar(std::get<std::string>(valor)));
 }
 
-void TClsCampoStr::SetTexto(const std::string& Texto) { SetValor(Texto); }
+void TClsCampoStr::SetTexto(const std::string& Texto) {
+    SetValor(Texto);
+}
 
-std::string TClsCampoStr::GetTexto() { return EstaNulo() ? std::string() : valor_; }
+std::string TClsCampoStr::GetTexto() {
+    return EstaNulo() ? std::string() : valor_;
+}
 
-std::string TClsCampoStr::ValorSQLOracle() { return Q(RemoverEspacos ? Aparar(valor_) : valor_); }
+std::string TClsCampoStr::ValorSQLOracle() {
+    return Q(RemoverEspacos ? Aparar(valor_) : valor_);
+}
 
-std::string TClsCampoStr::ValorSQLMainFrame() { return ValorSQLOracle(); }
+std::string TClsCampoStr::ValorSQLMainFrame() {
+    return ValorSQLOracle();
+}
 
 std::string TClsCampoStr::LerValor(const ValorBanco& valor) {
     std::string texto = ValorComoTexto(valor);
     return RemoverEspacos ? Aparar(texto) : texto;
 }
 
-void TClsCampoFloat::SetTexto(const std::string& Texto) { SetValor(TextoParaNumero(Aparar(Texto))); }
+void TClsCampoFloat::SetTexto(const std::string& Texto) {
+    SetValor(TextoParaNumero(Aparar(Texto)));
+}
 
 std::string TClsCampoFloat::GetTexto() {
     if (EstaNulo()) {
@@ -339,9 +359,13 @@ double TClsCampoFloat::LerValor(const ValorBanco& valor) {
     return NumeroDaCelula(valor, numero) ? numero : TextoParaNumero(std::get<std::string>(valor));
 }
 
-void TClsCampoDate::SetTexto(const std::string& Texto) { SetValor(TextoParaDataHora(Texto)); }
+void TClsCampoDate::SetTexto(const std::string& Texto) {
+    SetValor(TextoParaDataHora(Texto));
+}
 
-std::string TClsCampoDate::GetTexto() { return EstaNulo() ? std::string() : DataHoraParaTexto(valor_); }
+std::string TClsCampoDate::GetTexto() {
+    return EstaNulo() ? std::string() : DataHoraParaTexto(valor_);
+}
 
 std::string TClsCampoDate::ValorSQLOracle() {
     ultimoTextoSQL_ = Q(DataHoraParaTexto(valor_));
@@ -374,8 +398,7 @@ TDateTime TClsCampoDate::LerValor(const ValorBanco& valor) {
 
 namespace {
 
-template <class T>
-T* ComoClasse(TclsNodo* nodo) {
+template <class T> T* ComoClasse(TclsNodo* nodo) {
     auto* tipado = dynamic_cast<T*>(nodo);
     if (!tipado) {
         throw ErroConversao("Conversão de classe inválida");
@@ -385,13 +408,21 @@ T* ComoClasse(TclsNodo* nodo) {
 
 } // namespace
 
-TclsItemDado* TclsListaItensDados::Item(int Indice) const { return ComoClasse<TclsItemDado>(Filho(Indice)); }
+TclsItemDado* TclsListaItensDados::Item(int Indice) const {
+    return ComoClasse<TclsItemDado>(Filho(Indice));
+}
 
-void TclsListaItensCampo::Notificar(TclsNodo*, int) { DispararAlteracao(); }
+void TclsListaItensCampo::Notificar(TclsNodo*, int) {
+    DispararAlteracao();
+}
 
-std::string TclsListaItensCampo::Descricao() { return "Campos [" + std::to_string(QuantidadeFilhos()) + "]"; }
+std::string TclsListaItensCampo::Descricao() {
+    return "Campos [" + std::to_string(QuantidadeFilhos()) + "]";
+}
 
-TclsItemCampo* TclsListaItensCampo::Campo(int Indice) const { return ComoClasse<TclsItemCampo>(Filho(Indice)); }
+TclsItemCampo* TclsListaItensCampo::Campo(int Indice) const {
+    return ComoClasse<TclsItemCampo>(Filho(Indice));
+}
 
 TclsItemRegistro* TclsListaItensRegistro::Registro(int Indice) const {
     return ComoClasse<TclsItemRegistro>(Filho(Indice));
@@ -429,26 +460,52 @@ void TclsItemDado::Notificar(TclsNodo*, int Codigo) {
     }
 }
 
-void TclsItemDado::SetMarca(bool Valor) { marca_ = Valor; }
+void TclsItemDado::SetMarca(bool Valor) {
+    marca_ = Valor;
+}
 
-bool TclsItemDado::GetMarca() { return marca_; }
+bool TclsItemDado::GetMarca() {
+    return marca_;
+}
 
-bool TclsItemDado::EstaVazio() { return estado_ == 0; }
+bool TclsItemDado::EstaVazio() {
+    return estado_ == 0;
+}
 
-bool TclsItemDado::EstaAlterado() { return estado_ == 2; }
+bool TclsItemDado::EstaAlterado() {
+    return estado_ == 2;
+}
 
-bool TclsItemDado::EstaCarregado() { return estado_ == 1; }
+bool TclsItemDado::EstaCarregado() {
+    return estado_ == 1;
+}
 
-int TclsItemDado::Reservado1() { return 0; }
+int TclsItemDado::Reservado1() {
+    return 0;
+}
 
-int TclsItemDado::Reservado2() { return 0; }
+int TclsItemDado::Reservado2() {
+    return 0;
+}
 
-std::string TclsItemDado::SelectOracle() { return Select(TDialeto::Oracle); }
-std::string TclsItemDado::InsertOracle() { return Insert(TDialeto::Oracle); }
-std::string TclsItemDado::UpdateOracle() { return Update(TDialeto::Oracle); }
-std::string TclsItemDado::SelectMainFrame() { return Select(TDialeto::MainFrame); }
-std::string TclsItemDado::InsertMainFrame() { return Insert(TDialeto::MainFrame); }
-std::string TclsItemDado::UpdateMainFrame() { return Update(TDialeto::MainFrame); }
+std::string TclsItemDado::SelectOracle() {
+    return Select(TDialeto::Oracle);
+}
+std::string TclsItemDado::InsertOracle() {
+    return Insert(TDialeto::Oracle);
+}
+std::string TclsItemDado::UpdateOracle() {
+    return Update(TDialeto::Oracle);
+}
+std::string TclsItemDado::SelectMainFrame() {
+    return Select(TDialeto::MainFrame);
+}
+std::string TclsItemDado::InsertMainFrame() {
+    return Insert(TDialeto::MainFrame);
+}
+std::string TclsItemDado::UpdateMainFrame() {
+    return Update(TDialeto::MainFrame);
+}
 
 std::string TclsItemDado::Select(TDialeto dialeto) {
     std::string texto;
@@ -526,9 +583,13 @@ TConexaoEstrutura* TclsItemDado::ObterConexao(TDialeto dialeto) {
                               {dialeto == TDialeto::Oracle ? "Oracle" : "MainFrame", Nome, ClassName()}));
 }
 
-TConexaoEstrutura* TclsItemDado::ObterConexaoOracle() { return ObterConexao(TDialeto::Oracle); }
+TConexaoEstrutura* TclsItemDado::ObterConexaoOracle() {
+    return ObterConexao(TDialeto::Oracle);
+}
 
-TConexaoEstrutura* TclsItemDado::ObterConexaoMainFrame() { return ObterConexao(TDialeto::MainFrame); }
+TConexaoEstrutura* TclsItemDado::ObterConexaoMainFrame() {
+    return ObterConexao(TDialeto::MainFrame);
+}
 
 // --- TclsItemRegistro --------------------------------------------------------------
 
@@ -565,8 +626,7 @@ void TclsItemRegistro::Limpar() {
 namespace {
 
 // The first child of a list whose key equals `chave`, exactly.
-template <class TChave>
-TclsNodo* Parceiro(const TclsNodo* lista, const std::string& chave, TChave chaveDe) {
+template <class TChave> TclsNodo* Parceiro(const TclsNodo* lista, const std::string& chave, TChave chaveDe) {
     for (TclsNodo* filho : lista->Filhos) {
         if (chaveDe(filho) == chave) {
             return filho;
@@ -580,7 +640,9 @@ std::string IdentificadorDe(TclsNodo* nodo) {
     return campo ? campo->Identificador : std::string();
 }
 
-std::string NomeDe(TclsNodo* nodo) { return nodo->Nome; }
+std::string NomeDe(TclsNodo* nodo) {
+    return nodo->Nome;
+}
 
 // Copies each item of `destino` from the item of `origem` with the same name; returns
 // how many were copied.
@@ -597,8 +659,7 @@ int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
 
 // Compares each child of `proprios` with the child of `outros` of the same key; false
 // when any pair differs.
-template <class TChave>
-bool CompararPares(TclsNodo* proprios, TclsNodo* outros, TChave chaveDe) {
+template <class TChave> bool CompararPares(TclsNodo* proprios, TclsNodo* outros, TChave chaveDe) {
     bool igual = true;
     for (TclsNodo* item : proprios->Filhos) {
         if (TclsNodo* parceiro = Parceiro(outros, chaveDe(item), chaveDe)) {
@@ -667,9 +728,13 @@ std::string TclsItemRegistro::Restricao(TDialeto dialeto) {
     return texto;
 }
 
-std::string TclsItemRegistro::RestricaoOracle() { return Restricao(TDialeto::Oracle); }
+std::string TclsItemRegistro::RestricaoOracle() {
+    return Restricao(TDialeto::Oracle);
+}
 
-std::string TclsItemRegistro::RestricaoMainFrame() { return Restricao(TDialeto::MainFrame); }
+std::string TclsItemRegistro::RestricaoMainFrame() {
+    return Restricao(TDialeto::MainFrame);
+}
 
 std::string TclsItemRegistro::MontarSelect(TDialeto dialeto) {
     return " SELECT * FROM " + Tabela(dialeto) + Restricao(dialeto) + Complemento;
@@ -694,9 +759,10 @@ std::string TclsItemRegistro::MontarInsert(TDialeto dialeto) {
     if (colunas.empty()) {
         throw ErroGeral("Não existe campos para sere inseridos na tabela!");
     }
-    std::string texto = dialeto == TDialeto::Oracle
-                            ? " INSERT INTO " + Tabela(dialeto) + " (" + colunas + ") " + " VALUES " + " (" + valores + ") "
-                            : " INSERT INTO " + Tabela(dialeto) + "(" + colunas + ")" + " VALUES " + "(" + valores + ")";
+    std::string texto =
+        dialeto == TDialeto::Oracle
+            ? " INSERT INTO " + Tabela(dialeto) + " (" + colunas + ") " + " VALUES " + " (" + valores + ") "
+            : " INSERT INTO " + Tabela(dialeto) + "(" + colunas + ")" + " VALUES " + "(" + valores + ")";
     SetEstado(1);
     SetOperacao(1);
     return texto;
@@ -734,12 +800,24 @@ std::string TclsItemRegistro::MontarUpdate(TDialeto dialeto) {
     return " UPDATE " + Tabela(dialeto) + conjunto + restricao;
 }
 
-void TclsItemRegistro::SelectOracle(std::string& Texto) { Texto = MontarSelect(TDialeto::Oracle); }
-void TclsItemRegistro::InsertOracle(std::string& Texto) { Texto = MontarInsert(TDialeto::Oracle); }
-void TclsItemRegistro::UpdateOracle(std::string& Texto) { Texto = MontarUpdate(TDialeto::Oracle); }
-void TclsItemRegistro::SelectMainFrame(std::string& Texto) { Texto = MontarSelect(TDialeto::MainFrame); }
-void TclsItemRegistro::InsertMainFrame(std::string& Texto) { Texto = MontarInsert(TDialeto::MainFrame); }
-void TclsItemRegistro::UpdateMainFrame(std::string& Texto) { Texto = MontarUpdate(TDialeto::MainFrame); }
+void TclsItemRegistro::SelectOracle(std::string& Texto) {
+    Texto = MontarSelect(TDialeto::Oracle);
+}
+void TclsItemRegistro::InsertOracle(std::string& Texto) {
+    Texto = MontarInsert(TDialeto::Oracle);
+}
+void TclsItemRegistro::UpdateOracle(std::string& Texto) {
+    Texto = MontarUpdate(TDialeto::Oracle);
+}
+void TclsItemRegistro::SelectMainFrame(std::string& Texto) {
+    Texto = MontarSelect(TDialeto::MainFrame);
+}
+void TclsItemRegistro::InsertMainFrame(std::string& Texto) {
+    Texto = MontarInsert(TDialeto::MainFrame);
+}
+void TclsItemRegistro::UpdateMainFrame(std::string& Texto) {
+    Texto = MontarUpdate(TDialeto::MainFrame);
+}
 
 int TclsItemRegistro::Incluir(TDialeto dialeto) {
     if (operacao_ == 0) {
@@ -763,10 +841,18 @@ int TclsItemRegistro::Alterar(TDialeto dialeto) {
     return Executar(conexao, ultimoSQL_, ClassName());
 }
 
-int TclsItemRegistro::IncluirOracle() { return Incluir(TDialeto::Oracle); }
-int TclsItemRegistro::AlterarOracle() { return Alterar(TDialeto::Oracle); }
-int TclsItemRegistro::IncluirMainFrame() { return Incluir(TDialeto::MainFrame); }
-int TclsItemRegistro::AlterarMainFrame() { return Alterar(TDialeto::MainFrame); }
+int TclsItemRegistro::IncluirOracle() {
+    return Incluir(TDialeto::Oracle);
+}
+int TclsItemRegistro::AlterarOracle() {
+    return Alterar(TDialeto::Oracle);
+}
+int TclsItemRegistro::IncluirMainFrame() {
+    return Incluir(TDialeto::MainFrame);
+}
+int TclsItemRegistro::AlterarMainFrame() {
+    return Alterar(TDialeto::MainFrame);
+}
 
 int TclsItemRegistro::Ler(int) {
     if (!Consulta) {
@@ -795,7 +881,9 @@ int TclsItemRegistro::Ler(int) {
 TclsItemVetRegistros::TclsItemVetRegistros(TclsNodo* Pai, const std::string& Nome)
     : TclsItemDado(Pai, Nome), FListaRegs(new TclsListaItensRegistro(this, "FListaRegs")) {}
 
-void TclsItemVetRegistros::Limpar() { FListaRegs->LimparItens(); }
+void TclsItemVetRegistros::Limpar() {
+    FListaRegs->LimparItens();
+}
 
 void TclsItemVetRegistros::Copiar(TclsNodo* Origem) {
     if (Origem == this) {
@@ -869,12 +957,24 @@ std::string TclsItemVetRegistros::MontarComandos(TDialeto dialeto, bool alteraca
     return texto;
 }
 
-void TclsItemVetRegistros::SelectOracle(std::string& Texto) { Texto = MontarSelect(TDialeto::Oracle); }
-void TclsItemVetRegistros::InsertOracle(std::string& Texto) { Texto = MontarComandos(TDialeto::Oracle, false); }
-void TclsItemVetRegistros::UpdateOracle(std::string& Texto) { Texto = MontarComandos(TDialeto::Oracle, true); }
-void TclsItemVetRegistros::SelectMainFrame(std::string& Texto) { Texto = MontarSelect(TDialeto::MainFrame); }
-void TclsItemVetRegistros::InsertMainFrame(std::string& Texto) { Texto = MontarComandos(TDialeto::MainFrame, false); }
-void TclsItemVetRegistros::UpdateMainFrame(std::string& Texto) { Texto = MontarComandos(TDialeto::MainFrame, true); }
+void TclsItemVetRegistros::SelectOracle(std::string& Texto) {
+    Texto = MontarSelect(TDialeto::Oracle);
+}
+void TclsItemVetRegistros::InsertOracle(std::string& Texto) {
+    Texto = MontarComandos(TDialeto::Oracle, false);
+}
+void TclsItemVetRegistros::UpdateOracle(std::string& Texto) {
+    Texto = MontarComandos(TDialeto::Oracle, true);
+}
+void TclsItemVetRegistros::SelectMainFrame(std::string& Texto) {
+    Texto = MontarSelect(TDialeto::MainFrame);
+}
+void TclsItemVetRegistros::InsertMainFrame(std::string& Texto) {
+    Texto = MontarComandos(TDialeto::MainFrame, false);
+}
+void TclsItemVetRegistros::UpdateMainFrame(std::string& Texto) {
+    Texto = MontarComandos(TDialeto::MainFrame, true);
+}
 
 int TclsItemVetRegistros::Gravar(TDialeto dialeto, bool alteracao) {
     if (alteracao ? operacao_ != 2 : operacao_ == 0) {
@@ -901,10 +1001,18 @@ int TclsItemVetRegistros::Gravar(TDialeto dialeto, bool alteracao) {
     return gravados;
 }
 
-int TclsItemVetRegistros::IncluirOracle() { return Gravar(TDialeto::Oracle, false); }
-int TclsItemVetRegistros::AlterarOracle() { return Gravar(TDialeto::Oracle, true); }
-int TclsItemVetRegistros::IncluirMainFrame() { return Gravar(TDialeto::MainFrame, false); }
-int TclsItemVetRegistros::AlterarMainFrame() { return Gravar(TDialeto::MainFrame, true); }
+int TclsItemVetRegistros::IncluirOracle() {
+    return Gravar(TDialeto::Oracle, false);
+}
+int TclsItemVetRegistros::AlterarOracle() {
+    return Gravar(TDialeto::Oracle, true);
+}
+int TclsItemVetRegistros::IncluirMainFrame() {
+    return Gravar(TDialeto::MainFrame, false);
+}
+int TclsItemVetRegistros::AlterarMainFrame() {
+    return Gravar(TDialeto::MainFrame, true);
+}
 
 int TclsItemVetRegistros::Ler(int Quantidade) {
     if (!regDado_ || !Consulta) {

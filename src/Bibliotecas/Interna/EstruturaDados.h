@@ -183,10 +183,10 @@ public:
     TEventoTexto() = default;
     TEventoTexto(std::nullptr_t) {}
     template <class F>
-        requires(!std::same_as<std::decay_t<F>, TEventoTexto> &&
-                 (std::invocable<F&, std::string&> ||
-                  (std::invocable<F&> && std::convertible_to<std::invoke_result_t<F&>, std::string>)))
-    TEventoTexto(F funcao) {
+    requires(!std::same_as<std::decay_t<F>, TEventoTexto> &&
+             (std::invocable<F&, std::string&> ||
+              (std::invocable<F&> && std::convertible_to<std::invoke_result_t<F&>, std::string>)))
+        TEventoTexto(F funcao) {
         if constexpr (std::invocable<F&, std::string&>) {
             funcao_ = std::move(funcao);
         } else {
@@ -261,8 +261,7 @@ protected:
 // What the four field classes share: the value, its validation event and how a value
 // is set, copied, cleared and read. TClasse is the concrete class, which copies only
 // from its own kind.
-template <class T, class TClasse>
-class TclsCampoTipado : public TclsItemCampo {
+template <class T, class TClasse> class TclsCampoTipado : public TclsItemCampo {
 public:
     const T& Valor = valor_;
     // Accepts (true) or refuses a value given to SetValor; every value when not set.
@@ -369,8 +368,7 @@ public:
 // Creates a record of some class of records, with its parent and name.
 using TClasseRegistro = std::function<TclsItemRegistro*(TclsNodo* Pai, const std::string& Nome)>;
 
-template <class TRegistro>
-TClasseRegistro ClasseRegistroDe() {
+template <class TRegistro> TClasseRegistro ClasseRegistroDe() {
     return [](TclsNodo* Pai, const std::string& Nome) -> TclsItemRegistro* { return new TRegistro(Pai, Nome); };
 }
 

@@ -61,20 +61,30 @@ void TConexaoEstruturaBanco::RegistrarFuncoes() {
     funcoesRegistradas_ = banco;
 }
 
-void TConexaoEstruturaBanco::FecharConsulta() { consulta_->Fechar(); }
+void TConexaoEstruturaBanco::FecharConsulta() {
+    consulta_->Fechar();
+}
 
-void TConexaoEstruturaBanco::DefinirSQL(const std::string& texto) { consulta_->DefinirSQL(texto); }
+void TConexaoEstruturaBanco::DefinirSQL(const std::string& texto) {
+    consulta_->DefinirSQL(texto);
+}
 
 void TConexaoEstruturaBanco::ExecutarConsulta() {
     RegistrarFuncoes();
     consulta_->ExecutarComando();
 }
 
-int TConexaoEstruturaBanco::LinhasAfetadas() const { return consulta_->LinhasAfetadas(); }
+int TConexaoEstruturaBanco::LinhasAfetadas() const {
+    return consulta_->LinhasAfetadas();
+}
 
-bool TConsultaEstruturaBanco::Fim() const { return consulta_.Fim(); }
+bool TConsultaEstruturaBanco::Fim() const {
+    return consulta_.Fim();
+}
 
-void TConsultaEstruturaBanco::Proximo() { consulta_.Proximo(); }
+void TConsultaEstruturaBanco::Proximo() {
+    consulta_.Proximo();
+}
 
 const ValorBanco* TConsultaEstruturaBanco::Campo(const std::string& coluna) const {
     const int indice = consulta_.IndiceCampo(coluna);

@@ -41,7 +41,9 @@ void DataDosDias(int64_t dias, int& ano, int& mes, int& dia) {
     ano = static_cast<int>(anoDaEra + era * 400 + (mes <= 2 ? 1 : 0));
 }
 
-bool AnoBissexto(int ano) { return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0; }
+bool AnoBissexto(int ano) {
+    return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+}
 
 int DiasDoMes(int ano, int mes) {
     static const int dias[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -70,7 +72,8 @@ PartesDataHora Decompor(TDateTime valor) {
 
 // A two-digit year falls within the 50 years around the current one.
 int SeculoDoAno(int ano) {
-    const auto hoje = std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+    const auto hoje =
+        std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     const int pivo = static_cast<int>(hoje.year()) - 50;
     int completo = pivo / 100 * 100 + ano;
     if (completo < pivo) {
@@ -183,10 +186,10 @@ struct Padrao {
         int digitosExpoente = 0;
     };
     std::vector<Peca> pecas;
-    int inteiros = 0;          // digit placeholders before the decimal point
-    int minimoInteiros = 0;    // those from the first "0" on
-    int fracao = 0;            // digit placeholders after the decimal point
-    int minimoFracao = 0;      // up to the last "0" after the decimal point
+    int inteiros = 0;       // digit placeholders before the decimal point
+    int minimoInteiros = 0; // those from the first "0" on
+    int fracao = 0;         // digit placeholders after the decimal point
+    int minimoFracao = 0;   // up to the last "0" after the decimal point
     bool milhar = false;
     bool cientifico = false;
 
@@ -220,7 +223,8 @@ struct Padrao {
                 pecas.push_back({Tipo::Ponto, {}});
             } else if (c == ',' && !cientifico) {
                 milhar = true;
-            } else if ((c == 'E' || c == 'e') && !cientifico && i + 1 < s.size() && (s[i + 1] == '+' || s[i + 1] == '-')) {
+            } else if ((c == 'E' || c == 'e') && !cientifico && i + 1 < s.size() &&
+                       (s[i + 1] == '+' || s[i + 1] == '-')) {
                 cientifico = true;
                 Peca peca{Tipo::Expoente, std::string(s.substr(i, 2))};
                 i += 2;
@@ -279,8 +283,8 @@ Numero Digitos(double valor, const Padrao& padrao) {
         }
         n.fracao.resize(static_cast<size_t>(padrao.fracao), '0');
     }
-    n.zero = n.inteiros.find_first_not_of('0') == std::string::npos &&
-             n.fracao.find_first_not_of('0') == std::string::npos;
+    n.zero =
+        n.inteiros.find_first_not_of('0') == std::string::npos && n.fracao.find_first_not_of('0') == std::string::npos;
     return n;
 }
 
@@ -361,9 +365,8 @@ std::string Aplicar(const Padrao& padrao, const Numero& n, bool negativo) {
 } // namespace
 
 TDateTime CodificarDataHora(int ano, int mes, int dia, int hora, int minuto, int segundo, int milissegundo) {
-    if (ano < 1 || ano > 9999 || mes < 1 || mes > 12 || dia < 1 || dia > DiasDoMes(ano, mes) || hora < 0 ||
-        hora > 23 || minuto < 0 || minuto > 59 || segundo < 0 || segundo > 59 || milissegundo < 0 ||
-        milissegundo > 999) {
+    if (ano < 1 || ano > 9999 || mes < 1 || mes > 12 || dia < 1 || dia > DiasDoMes(ano, mes) || hora < 0 || hora > 23 ||
+        minuto < 0 || minuto > 59 || segundo < 0 || segundo > 59 || milissegundo < 0 || milissegundo > 999) {
         throw ErroConversao("Data ou hora inválida");
     }
     const double dias = static_cast<double>(DiasDaData(ano, mes, dia));
@@ -432,7 +435,9 @@ std::string FormatarDataHora(std::string_view formato, TDateTime valor) {
     return saida;
 }
 
-std::string DataHoraParaTexto(TDateTime valor) { return FormatarDataHora("dd/mm/yyyy hh:nn:ss", valor); }
+std::string DataHoraParaTexto(TDateTime valor) {
+    return FormatarDataHora("dd/mm/yyyy hh:nn:ss", valor);
+}
 
 TDateTime TextoParaDataHora(std::string_view texto) {
     auto falha = [&]() -> TDateTime {
@@ -526,4 +531,3 @@ std::string FormatarFlutuante(std::string_view formato, double valor) {
     }
     return Aplicar(principal, n, valor < 0 && !n.zero);
 }
-
