@@ -12,6 +12,7 @@ int ComandoReferencias(const Argumentos& args);
 int ComandoDemo(const Argumentos& args);
 int ComandoSQL(const Argumentos& args);
 int ComandoImportar(const Argumentos& args);
+int ComandoGerarLE(const Argumentos& args);
 
 // Creates the listing database with every table at the mapped path, and the temporary
 // folder. Throws ErroGeral when the database already exists.

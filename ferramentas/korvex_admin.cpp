@@ -23,6 +23,7 @@ const Comando kComandos[] = {
     {"importar", ComandoImportar,
      "importar INSCRICAO CODPROD ARQUIVO  importa os insumos de um arquivo de estrutura própria"},
     {"sql", ComandoSQL, "sql \"INSTRUÇÃO\"            executa uma instrução no dialeto do programa e mostra as linhas"},
+    {"gerar-le", ComandoGerarLE, "gerar-le INSCRICAO (--pasta PASTA | --enviar) [--produtos C1,C2,...]"},
 };
 
 void MostrarUso() {

@@ -1,0 +1,221 @@
+// Generation of the export listing file against a plain buffered write of the same bytes.
+//
+// A company with 1,000 products of 100 inputs each (specifications of about 200 characters) is
+// written with the send run (only generating), then the bytes of that file are written again
+// with a plain fwrite loop, line by line, through a 1 MiB buffer. Prints both times (elapsed
+// and CPU: the machine is shared, so the CPU time is the steadier figure), their ratios and the
+// peak memory of the process after a run of a tenth of the products and after the full run: the
+// run streams one product at a time, so the peak must not grow with the listing.
+//
+// Usage: GeracaoLE_bench [products] [inputs per product]
+
+#include "app/DatConn.h"
+#include "app/Plataforma.h"
+#include "app/clsPastas.h"
+#include "comum/CaixasMensagem.h"
+#include "dados/BancoDados.h"
+#include "dados/Esquema.h"
+#include "envio/GeracaoLE.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Relogio = std::chrono::steady_clock;
+
+namespace {
+
+class CaixasSilenciosas : public ICaixasMensagem {
+public:
+    int Mostrar(TipoCaixa, const std::string&, const std::string&) override { return kBotaoOK; }
+    bool EscolherPasta(const std::string&, const std::string&, std::string&) override { return false; }
+};
+
+long PicoMemoriaKiB() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return uso.ru_maxrss;
+}
+
+double SegundosCPU() {
+    rusage uso{};
+    getrusage(RUSAGE_SELF, &uso);
+    return double(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
+           double(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
+}
+
+// Elapsed and CPU seconds of a piece of work.
+struct Medida {
+    double tempo = 0;
+    double cpu = 0;
+};
+
+template <typename Trabalho> Medida Medir(Trabalho&& trabalho) {
+    sync(); // each write starts with no dirty pages of earlier work to flush
+    const auto inicio = Relogio::now();
+    const double cpuInicio = SegundosCPU();
+    trabalho();
+    return {std::chrono::duration<double>(Relogio::now() - inicio).count(), SegundosCPU() - cpuInicio};
+}
+
+std::string Especificacao(int produto, int insumo) {
+    std::string texto = "Especificação técnica do insumo " + std::to_string(insumo) + " do produto " +
+                        std::to_string(produto) + ": liga de alumínio anodizado, tolerância de 0,05 mm, ";
+    while (texto.size() < 200) {
+        texto += "acabamento escovado, ";
+    }
+    return texto;
+}
+
+void PreencherBanco(int produtos, int insumos) {
+    fs::create_directories(CaminhoBancoListagem().parent_path());
+    fs::create_directories(CaminhoArquivoReferencia().parent_path());
+    std::ofstream(CaminhoArquivoReferencia()) << "";
+    TConexao c;
+    c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
+    CriarEsquema(c);
+    TTransacao transacao(c);
+    for (int p = 1; p <= produtos; ++p) {
+        const std::string codigo = std::to_string(p);
+        c.Executar("INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
+                   "exp_tipoprodvlt, exp_modprod, cus_codigo, mod_codemp) VALUES ('200123456', " +
+                   codigo + ", '1', '85287200', '0401', '001', 'TELEVISOR LED MODELO " + codigo + "', 'CC-01', 'MOD-" +
+                   codigo + "')");
+        // Fifty rows a statement keep within the engine's limit of bound values.
+        for (int primeiro = 1; primeiro <= insumos; primeiro += 50) {
+            std::string valores;
+            for (int i = primeiro; i <= std::min(insumos, primeiro + 49); ++i) {
+                valores += (i > primeiro ? ", " : "") + std::string("('200123456', ") + codigo + ", " +
+                           std::to_string(i) + ", '1', 'E', '85423190', '0001', 'Componente eletrônico número " +
+                           std::to_string(i) + "', " + Q(Especificacao(p, i)) + ", " +
+                           std::to_string(0.0137 * i + 0.5) + ", 'PN-" + std::to_string(i) + "')";
+            }
+            c.Executar("INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, "
+                       "exp_ncmins, exp_detinsvlt, exp_descins, exp_espetec, exp_coeftec, ins_codemp) VALUES " +
+                       valores);
+        }
+    }
+    transacao.Confirmar();
+}
+
+// The listing of company 200123456 with `produtos` products of `insumos` inputs each, in a new
+// database under the root. Built in a child process, so that its memory is not the run's.
+void CriarBanco(const fs::path& raiz, int produtos, int insumos) {
+    const pid_t filho = fork();
+    if (filho == 0) {
+        setenv("KORVEX_RAIZ", raiz.c_str(), 1);
+        try {
+            PreencherBanco(produtos, insumos);
+        } catch (const std::exception& e) {
+            std::cerr << "Erro: " << e.what() << std::endl;
+            std::_Exit(1);
+        }
+        std::_Exit(0);
+    }
+    int estado = 0;
+    waitpid(filho, &estado, 0);
+    if (!WIFEXITED(estado) || WEXITSTATUS(estado) != 0) {
+        throw std::runtime_error("não foi possível criar o banco de " + std::to_string(produtos) + " produtos");
+    }
+}
+
+// Generates the file of every product of the listing under the root; returns its path.
+fs::path Gerar(const fs::path& raiz, int produtos, Medida& medida) {
+    setenv("KORVEX_RAIZ", raiz.c_str(), 1);
+    dm_DatConn = std::make_unique<Tdm_DatConn>();
+    if (!dm_DatConn->Conectar()) {
+        throw std::runtime_error("não foi possível conectar ao banco");
+    }
+    ParametrosEnvio parametros;
+    parametros.inscricao = "200123456";
+    parametros.somenteGerar = true;
+    parametros.consulta = &dm_DatConn->qry_sel;
+    for (int p = 1; p <= produtos; ++p) {
+        parametros.produtos.push_back({true, std::to_string(p)});
+    }
+    NovaPastas().DefinePasta(PastaTemporaria());
+    medida = Medir([&] { GerarListagem(parametros, {}); });
+    dm_DatConn.reset();
+    return Pastas->CaminhoArquivo();
+}
+
+// Writes the bytes again, line by line, with fwrite through a 1 MiB buffer.
+void GravarSimples(const std::string& bytes, const fs::path& destino) {
+    static char buffer[1 << 20];
+    std::FILE* saida = std::fopen(destino.c_str(), "wb");
+    if (!saida) {
+        throw std::runtime_error("não foi possível criar " + destino.string());
+    }
+    std::setvbuf(saida, buffer, _IOFBF, sizeof buffer);
+    for (size_t i = 0; i < bytes.size();) {
+        const size_t fim = bytes.find("\r\n", i) + 2;
+        std::fwrite(bytes.data() + i, 1, fim - i, saida);
+        i = fim;
+    }
+    std::fclose(saida);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int produtos = argc > 1 ? std::atoi(argv[1]) : 1000;
+    const int insumos = argc > 2 ? std::atoi(argv[2]) : 100;
+    const int produtosPequeno = std::max(1, produtos / 10);
+    CaixasSilenciosas caixas;
+    DefinirCaixasMensagem(&caixas);
+
+    std::string modelo = (fs::temp_directory_path() / "korvex-bench-XXXXXX").string();
+    if (!mkdtemp(modelo.data())) {
+        return 1;
+    }
+    const fs::path base = modelo;
+    int resultado = 0;
+    try {
+        std::cout << "Criando os bancos (" << produtosPequeno << " e " << produtos << " produtos de " << insumos
+                  << " insumos)..." << std::endl;
+        CriarBanco(base / "pequeno", produtosPequeno, insumos);
+        CriarBanco(base / "grande", produtos, insumos);
+
+        Medida pequeno;
+        fs::remove(Gerar(base / "pequeno", produtosPequeno, pequeno));
+        const long picoPequeno = PicoMemoriaKiB();
+        Medida geracao;
+        const fs::path arquivo = Gerar(base / "grande", produtos, geracao);
+        const long picoGrande = PicoMemoriaKiB();
+
+        std::string bytes;
+        {
+            std::ifstream entrada(arquivo, std::ios::binary);
+            bytes.assign(std::istreambuf_iterator<char>(entrada), {});
+        }
+        fs::remove(arquivo);
+        const Medida simples = Medir([&] { GravarSimples(bytes, base / "copia.TXT"); });
+
+        std::printf("Arquivo: %zu bytes, %d produtos de %d insumos\n", bytes.size(), produtos, insumos);
+        std::printf("                                  tempo       CPU\n");
+        std::printf("Geração (somente gerar)        %8.3f s %8.3f s\n", geracao.tempo, geracao.cpu);
+        std::printf("Gravação simples com fwrite    %8.3f s %8.3f s\n", simples.tempo, simples.cpu);
+        std::printf("Razão geração / simples        %8.2f   %8.2f\n", geracao.tempo / simples.tempo,
+                    geracao.cpu / simples.cpu);
+        std::printf("Pico de memória após %4d produtos: %ld KiB (geração em %.3f s, CPU %.3f s)\n", produtosPequeno,
+                    picoPequeno, pequeno.tempo, pequeno.cpu);
+        std::printf("Pico de memória após %4d produtos: %ld KiB\n", produtos, picoGrande);
+    } catch (const std::exception& e) {
+        std::cerr << "Erro: " << e.what() << std::endl;
+        resultado = 1;
+    }
+    fs::remove_all(base);
+    return resultado;
+}
