@@ -12,7 +12,14 @@ int CaixasConsole::Mostrar(TipoCaixa tipo, const std::string& titulo, const std:
     if (!titulo.empty()) {
         saida << titulo << ": ";
     }
-    saida << texto << std::endl;
+    // A lone CR breaks some of the program's messages into two lines; on a terminal it
+    // would send the cursor back over the first one.
+    std::string linhas;
+    for (size_t i = 0; i < texto.size(); ++i) {
+        bool crSozinho = texto[i] == '\r' && (i + 1 == texto.size() || texto[i + 1] != '\n');
+        linhas += crSozinho ? '\n' : texto[i];
+    }
+    saida << linhas << std::endl;
     return (tipo == TipoCaixa::Pergunta || tipo == TipoCaixa::Confirmacao) ? kBotaoSim : kBotaoOK;
 }
 

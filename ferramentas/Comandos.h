@@ -11,6 +11,7 @@ int ComandoCriar(const Argumentos& args);
 int ComandoReferencias(const Argumentos& args);
 int ComandoDemo(const Argumentos& args);
 int ComandoSQL(const Argumentos& args);
+int ComandoImportar(const Argumentos& args);
 int ComandoGerarLE(const Argumentos& args);
 
 // Creates the listing database with every table at the mapped path, and the temporary

@@ -20,6 +20,8 @@ const Comando kComandos[] = {
     {"criar", ComandoCriar, "criar                      cria o banco da listagem vazio"},
     {"referencias", ComandoReferencias, "referencias PASTA          carrega as tabelas de referência de arquivos CSV"},
     {"demo", ComandoDemo, "demo                       cria um banco com dados de demonstração"},
+    {"importar", ComandoImportar,
+     "importar INSCRICAO CODPROD ARQUIVO  importa os insumos de um arquivo de estrutura própria"},
     {"sql", ComandoSQL, "sql \"INSTRUÇÃO\"            executa uma instrução no dialeto do programa e mostra as linhas"},
     {"gerar-le", ComandoGerarLE, "gerar-le INSCRICAO (--pasta PASTA | --enviar) [--produtos C1,C2,...]"},
 };

@@ -8,8 +8,7 @@
 #include <memory>
 
 namespace {
-TConexao* g_conexao = nullptr;
-std::unique_ptr<TConsulta> g_consulta;
+TConsultaModulo g_modulo;
 
 // One stored field: caption, column, width, type, searchable, returned.
 TItemCampo Campo(const char* legenda, const char* nome, int largura, bool procura, bool retorno,
@@ -219,13 +218,11 @@ std::string MontarSQL(const TCompPesquisa& Comp, int EntradaCampo, enumTipoBusca
 }
 
 void TPesquisaGerador::DefineConexao(TConexao* conexao) {
-    g_conexao = conexao;
-    g_consulta.reset();
-    g_consulta = std::make_unique<TConsulta>(g_conexao);
+    g_modulo.DefineConexao(conexao);
 }
 
 TConsulta* TPesquisaGerador::Consulta() {
-    return g_consulta.get();
+    return g_modulo.Consulta();
 }
 
 std::vector<std::vector<std::string>> TPesquisaGerador::Executar(const std::string& sql, int campos) {

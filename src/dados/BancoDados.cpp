@@ -83,32 +83,20 @@ TConexao::TConexao() : cache_(std::make_unique<Cache>()) {}
 TConexao::~TConexao() { Fechar(); }
 
 void TConexao::Abrir(const std::string& arquivo, const std::string& senha) {
-    Fechar();
-    sqlite3* banco = nullptr;
-    int rc = sqlite3_open_v2(arquivo.c_str(), &banco, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
-    if (rc != SQLITE_OK) {
-        std::string mensagem = banco ? sqlite3_errmsg(banco) : "out of memory";
-        sqlite3_close(banco);
-        throw ErroBanco(mensagem + ": " + arquivo);
-    }
-    banco_ = banco;
-    arquivo_ = arquivo;
-    try {
-        Configurar(senha);
-    } catch (...) {
-        Fechar();
-        throw;
-    }
+    AbrirArquivo(arquivo, senha, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, false);
 }
 
 void TConexao::Criar(const std::string& arquivo, const std::string& senha) {
-    Fechar();
     if (std::filesystem::exists(arquivo)) {
         throw ErroBanco("database file already exists: " + arquivo);
     }
+    AbrirArquivo(arquivo, senha, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, true);
+}
+
+void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha, int flags, bool novo) {
+    Fechar();
     sqlite3* banco = nullptr;
-    int rc = sqlite3_open_v2(arquivo.c_str(), &banco, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK) {
+    if (sqlite3_open_v2(arquivo.c_str(), &banco, flags, nullptr) != SQLITE_OK) {
         std::string mensagem = banco ? sqlite3_errmsg(banco) : "out of memory";
         sqlite3_close(banco);
         throw ErroBanco(mensagem + ": " + arquivo);
@@ -117,7 +105,9 @@ void TConexao::Criar(const std::string& arquivo, const std::string& senha) {
     arquivo_ = arquivo;
     try {
         Configurar(senha);
-        ExecutarSimples(banco_, "PRAGMA journal_mode = WAL;");
+        if (novo) {
+            ExecutarSimples(banco_, "PRAGMA journal_mode = WAL;");
+        }
     } catch (...) {
         Fechar();
         throw;

@@ -57,6 +57,7 @@ public:
     sqlite3_stmt* Preparar(const std::string& sqlTraduzido);
 
 private:
+    void AbrirArquivo(const std::string& arquivo, const std::string& senha, int flags, bool novo);
     void Configurar(const std::string& senha);
     void LiberarCache();
 
@@ -135,6 +136,23 @@ private:
     std::vector<std::string> colunas_;
     std::vector<std::vector<ValorBanco>> linhas_;
     int posicao_ = 0;
+};
+
+// The connection of a statement module and the module's private query bound to it, so
+// that a lookup never disturbs an open list and an update never disturbs a lookup. A
+// new connection replaces the query by a new one.
+class TConsultaModulo {
+public:
+    void DefineConexao(TConexao* conexao) {
+        conexao_ = conexao;
+        consulta_ = std::make_unique<TConsulta>(conexao);
+    }
+    TConexao* Conexao() const { return conexao_; }
+    TConsulta* Consulta() const { return consulta_.get(); }
+
+private:
+    TConexao* conexao_ = nullptr;
+    std::unique_ptr<TConsulta> consulta_;
 };
 
 // A value read as text by the program's rules: NULL is empty text, an integer in

@@ -61,7 +61,11 @@ std::vector<TabelaEsquema> Montar() {
                   {"exp_status", T},
                   {"ins_codemp", T}},
                  {"emp_inscvlt", "exp_codprod", "exp_codins"},
-                 {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins"}, {"codunid"}},
+                 // The duplicate checks of inputs look for rows of one type and NCM code and compare
+                 // the item detail and TRIM(exp_descins): with both in the index, rows that differ
+                 // there are passed over without reading the table.
+                 {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "exp_detinsvlt", "exp_descins"},
+                  {"codunid"}},
                  false});
     t.push_back({"KX_ERRO",
                  {{"emp_inscvlt", T}, {"exp_codprod", I}, {"err_sequencia", I}, {"err_descricao", T}},

@@ -4,29 +4,25 @@
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
-#include <memory>
 
 namespace {
-TConexao* g_conexao = nullptr;
-std::unique_ptr<TConsulta> g_consulta;
+TConsultaModulo g_modulo;
 
 using T = clsTabACCESS;
 
 int Executar(const std::string& sql) {
-    return ExecutarNaConsulta(g_consulta.get(), sql);
+    return ExecutarNaConsulta(g_modulo.Consulta(), sql);
 }
 } // namespace
 
 void TAccessIns::DefineConexao(TConexao* conexao) {
-    g_conexao = conexao;
-    g_consulta.reset();
-    g_consulta = std::make_unique<TConsulta>(g_conexao);
+    g_modulo.DefineConexao(conexao);
 }
 
 namespace InsAccessUsoGeral {
 
 TConsulta* Consulta() {
-    return g_consulta.get();
+    return g_modulo.Consulta();
 }
 
 int InsereEmpresa(const std::string& inscricao, const std::string& razao) {

@@ -4,16 +4,14 @@
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
-#include <memory>
 
 namespace {
-TConexao* g_conexao = nullptr;
-std::unique_ptr<TConsulta> g_consulta;
+TConsultaModulo g_modulo;
 
 using T = clsTabACCESS;
 
 TConsulta& Abrir(const std::string& sql) {
-    return AbrirNaConsulta(g_consulta.get(), sql);
+    return AbrirNaConsulta(g_modulo.Consulta(), sql);
 }
 
 std::string Valor(const std::string& sql, std::string_view coluna) {
@@ -36,15 +34,13 @@ int ProximoCodigo(const std::string& sql, std::string_view coluna) {
 } // namespace
 
 void TAccessSel::DefineConexao(TConexao* conexao) {
-    g_conexao = conexao;
-    g_consulta.reset();
-    g_consulta = std::make_unique<TConsulta>(g_conexao);
+    g_modulo.DefineConexao(conexao);
 }
 
 namespace SelAccessUsoGeral {
 
 TConsulta* Consulta() {
-    return g_consulta.get();
+    return g_modulo.Consulta();
 }
 
 std::string RazaoSocialEmpresa(const std::string& inscricao) {

@@ -1,0 +1,216 @@
+// Own-structure import speed: a 20,000-line file (the four input types, specifications of
+// about 200 characters) imported into an empty product and into one that already holds
+// 20,000 inputs, against the same rows inserted with one prepared, bound INSERT.
+//
+//     build/bench/ImportacaoEstruturaPropria_bench [LINHAS [NCMS]]
+//
+// The inputs are spread over NCMS NCM codes (500 unless given). Each line's duplicate check
+// reads the product's inputs of the same type and NCM code, so few codes for many inputs
+// (a product whose thousands of inputs share one NCM) make every line read more rows.
+
+#include "app/InfoGerais.h"
+#include "app/Plataforma.h"
+#include "app/clsPastas.h"
+#include "comum/CaixasRoteiro.h"
+#include "comum/Cp1252.h"
+#include "comum/RotinasUteis.h"
+#include "dados/BancoDados.h"
+#include "dados/Esquema.h"
+#include "importacao/ImportacaoEstruturaPropria.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kInscricao = "200123456";
+int g_ncms = 500;
+const char* const kTipos[] = {"P", "E", "N", "R"};
+
+std::string NCM(int i) {
+    return std::to_string(84000000 + i * 101);
+}
+std::string Detalhe(int i) {
+    return CompletaEsquerda(std::to_string(i % 4 + 1), 4, "0");
+}
+
+struct Insumo {
+    std::string tipo, ncm, detalhe, descricao, unidade, codEmpresa, especificacao;
+    double coeficiente;
+};
+
+// Row i of a listing: the four types in turn, NCM codes and units spread, texts unique.
+Insumo Gerar(int i, const std::string& prefixo) {
+    Insumo r;
+    r.tipo = kTipos[i % 4];
+    r.ncm = NCM(i / 4 % g_ncms);
+    r.detalhe = r.tipo == "P" ? Detalhe(i / 4 / g_ncms) : "";
+    r.descricao = r.tipo == "P" ? "Item " + r.ncm + "/" + r.detalhe : prefixo + " insumo número " + std::to_string(i);
+    r.unidade = std::to_string(i % 10 + 1);
+    r.codEmpresa = "PN-" + prefixo + "-" + std::to_string(i);
+    r.especificacao = prefixo + " " + std::to_string(i) + " ";
+    while (r.especificacao.size() < 200) {
+        r.especificacao += "especificação técnica ";
+    }
+    r.coeficiente = (i % 1000 + 1) * 0.125;
+    return r;
+}
+
+std::string Linha(const Insumo& r) {
+    char coef[32];
+    std::snprintf(coef, sizeof coef, "%015lld", static_cast<long long>(r.coeficiente * 1e8 + 0.5));
+    return CompletaDireita(r.tipo, 1, " ") + CompletaDireita(r.ncm, 8, " ") + CompletaDireita(r.detalhe, 4, " ") +
+           CompletaDireita(r.descricao, 254, " ") + coef + CompletaDireita(r.unidade, 2, " ") +
+           CompletaDireita(r.codEmpresa, 30, " ") + r.especificacao;
+}
+
+void Preparar(TConexao& c) {
+    TTransacao t(c);
+    c.Executar("INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao) VALUES ('" + kInscricao + "', 'Bench Ltda')");
+    for (int u = 1; u <= 10; ++u) {
+        c.Executar("INSERT INTO KXUNIDADES (codunid, descunid) VALUES ('" + std::to_string(u) + "', 'U')");
+    }
+    for (int n = 0; n < g_ncms; ++n) {
+        c.Executar("INSERT INTO PRJ_NCM (ncm_codigo, ncm_descricao, uni_codigo) VALUES ('" + NCM(n) + "', 'N', '1')");
+        for (int d = 0; d < 4; ++d) {
+            c.Executar("INSERT INTO PROD_ITEM (cd_produto_xvm, cd_mercadoria_ncm, vtncm_detalhe) VALUES ('0401', '" +
+                       NCM(n) + "', '" + Detalhe(d) + "')");
+            c.Executar("INSERT INTO VLT_NCM (vtncm_codigo, vtncm_detalhe, vtncm_descricao) VALUES ('" + NCM(n) +
+                       "', '" + Detalhe(d) + "', 'Item " + NCM(n) + "/" + Detalhe(d) + "')");
+        }
+    }
+    for (int p = 1; p <= 3; ++p) {
+        c.Executar("INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
+                   "exp_tipoprodvlt, exp_modprod) VALUES ('" +
+                   kInscricao + "', " + std::to_string(p) + ", '1', '85287200', '0401', '001', 'M" + std::to_string(p) +
+                   "')");
+    }
+    t.Confirmar();
+}
+
+// Wall-clock and processor time of one run (the machine may be shared: both are shown).
+struct Tempo {
+    double parede = 0;
+    double cpu = 0;
+};
+
+template <typename F> Tempo Medir(F&& f) {
+    const auto parede = std::chrono::steady_clock::now();
+    const std::clock_t cpu = std::clock();
+    f();
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - parede).count(),
+            double(std::clock() - cpu) / CLOCKS_PER_SEC};
+}
+
+// Inserts the rows with one prepared INSERT whose values are bound, in one transaction.
+void InserirDireto(TConexao& c, int codProd, const std::vector<Insumo>& linhas) {
+    sqlite3* banco = c.Handle();
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(banco,
+                       "INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, "
+                       "exp_ncmins, exp_coeftec, exp_detinsvlt, exp_descins, ins_codemp, exp_espetec) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                       -1, &stmt, nullptr);
+    auto texto = [&](int i, const std::string& v) {
+        if (v.empty()) {
+            sqlite3_bind_null(stmt, i);
+        } else {
+            sqlite3_bind_text(stmt, i, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+        }
+    };
+    c.IniciarTransacao();
+    int codigo = 0;
+    for (const auto& r : linhas) {
+        sqlite3_bind_text(stmt, 1, kInscricao.data(), static_cast<int>(kInscricao.size()), SQLITE_STATIC);
+        sqlite3_bind_int(stmt, 2, codProd);
+        sqlite3_bind_int(stmt, 3, ++codigo);
+        texto(4, r.unidade);
+        texto(5, r.tipo);
+        texto(6, r.ncm);
+        sqlite3_bind_double(stmt, 7, r.coeficiente);
+        texto(8, r.detalhe);
+        texto(9, r.descricao);
+        texto(10, r.codEmpresa);
+        texto(11, r.especificacao);
+        if (sqlite3_step(stmt) != SQLITE_DONE) {
+            std::fprintf(stderr, "INSERT: %s\n", sqlite3_errmsg(banco));
+            std::exit(1);
+        }
+        sqlite3_reset(stmt);
+    }
+    c.ConfirmarTransacao();
+    sqlite3_finalize(stmt);
+}
+
+void Importar(TConexao& c, const fs::path& arquivo, const std::string& codProd) {
+    TclsImportacaoEstruturaPropria importacao(c);
+    if (importacao.ImportarArquivo({arquivo.string(), kInscricao, codProd, "0401", false}) !=
+        TResultadoImportacao::Concluida) {
+        std::fprintf(stderr, "A importação falhou: %s\n", importacao.MensagemErro().c_str());
+        std::exit(1);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int n = argc > 1 ? std::atoi(argv[1]) : 20000;
+    if (argc > 2) {
+        g_ncms = std::max(1, std::atoi(argv[2]));
+    }
+    std::random_device rd;
+    const fs::path raiz = fs::temp_directory_path() / ("korvex-bench-" + std::to_string(rd()));
+    setenv("KORVEX_RAIZ", raiz.c_str(), 1);
+    fs::create_directories(CaminhoBancoListagem().parent_path());
+
+    TConexao c;
+    c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
+    CriarEsquema(c);
+    CriarInfoGerais(&c);
+    Preparar(c);
+    CaixasRoteiro caixas;
+    NovaPastas();
+
+    std::vector<Insumo> linhas, existentes;
+    for (int i = 0; i < n; ++i) {
+        linhas.push_back(Gerar(i, "arq"));
+        existentes.push_back(Gerar(i, "old"));
+    }
+    const fs::path arquivo = raiz / "insumos.txt";
+    {
+        std::ofstream saida(arquivo, std::ios::binary);
+        for (const auto& r : linhas) {
+            saida << Utf8ParaCp1252(Linha(r)) << "\r\n";
+        }
+    }
+    // Product 2 already holds n other inputs.
+    InserirDireto(c, 2, existentes);
+
+    const Tempo direto = Medir([&] { InserirDireto(c, 3, linhas); });
+    const Tempo vazio = Medir([&] { Importar(c, arquivo, "1"); });
+    const Tempo cheio = Medir([&] { Importar(c, arquivo, "2"); });
+    std::printf("%d linhas (P, E, N, R alternados; %d NCM; especificações de ~200 caracteres)\n", n, g_ncms);
+    std::printf("%-36s %10s %9s %9s %12s %12s\n", "", "linhas/s", "parede", "cpu", "x INSERT", "x INSERT cpu");
+    auto mostrar = [&](const char* nome, Tempo t) {
+        std::printf("%-36s %10.0f %8.3fs %8.3fs %11.1fx %11.1fx\n", nome, n / t.parede, t.parede, t.cpu,
+                    t.parede / direto.parede, t.cpu / direto.cpu);
+    };
+    mostrar("INSERT preparado, valores vinculados", direto);
+    mostrar("importação, produto vazio", vazio);
+    mostrar(("importação, produto com " + std::to_string(n) + " insumos").c_str(), cheio);
+    c.Fechar();
+    fs::remove_all(raiz);
+    return 0;
+}

@@ -1,0 +1,82 @@
+#include "importacao/ImportacaoEstruturaPropria.h"
+
+#include "app/clsPastas.h"
+#include "comum/CaixasMensagem.h"
+#include "comum/Erros.h"
+#include "comum/RotinasUteis.h"
+#include "dados/SelAccessUsoGeral.h"
+#include "importacao/LeitorArquivoTexto.h"
+#include "importacao/clsLexInsumoTXT.h"
+
+void TclsImportacaoEstruturaPropria::Registrar(const std::string& linha) {
+    if (AoRegistrar) {
+        AoRegistrar(linha);
+    }
+}
+
+TResultadoImportacao TclsImportacaoEstruturaPropria::ImportarArquivo(const TParametrosImportacao& parametros) {
+    mensagemErro_.clear();
+    try {
+        if (!Pastas) {
+            NovaPastas();
+        }
+        Pastas->DefineArquivoImportacao(parametros.arquivo);
+        Registrar("Início da Importação dos arquivos de Estrutura Própria\r\n");
+        if (parametros.perguntar &&
+            CaixaPergunta("Informação", "Deseja confirmar a importação dos arquivos de Estrutura Própria \r\nda "
+                                        "empresa [" +
+                                            parametros.inscricao + "] - [" + RazaoSocialEmpresa(parametros.inscricao) +
+                                            "]?") != kBotaoSim) {
+            return TResultadoImportacao::Cancelada;
+        }
+        if (!conexao_.EmTransacao()) {
+            conexao_.IniciarTransacao();
+        }
+        ImportarLinhas(parametros);
+        conexao_.ConfirmarTransacao();
+    } catch (const std::exception& e) {
+        mensagemErro_ = e.what();
+        // The engine may have ended the transaction itself (a full disk, for instance).
+        if (conexao_.EmTransacao()) {
+            try {
+                conexao_.DesfazerTransacao();
+            } catch (const std::exception&) {
+                // The error that stopped the import is the one the user must see.
+            }
+        }
+        CaixaErro("Erro", "Houve um erro ao executar esta operação! \n\n[" + mensagemErro_ + "]");
+        return TResultadoImportacao::Falhou;
+    }
+    Registrar("Fim da Importação.");
+    CaixaInformacao("Informação", "Operação realizada com sucesso!");
+    return TResultadoImportacao::Concluida;
+}
+
+void TclsImportacaoEstruturaPropria::ImportarLinhas(const TParametrosImportacao& parametros) {
+    const std::string arquivo = Pastas->ArquivoImportacao();
+    const int linhas = ContaLinhas(arquivo);
+    if (linhas <= 0) {
+        throw ErroGeral("Erro no Arquivo! Este encontra-se VAZIO.");
+    }
+    if (AoIniciarProgresso) {
+        AoIniciarProgresso(linhas);
+    }
+    Registrar("Recebendo arquivo de insumo - [" + std::to_string(linhas) + "] registros\r\n");
+
+    TclsLeitorArquivoTexto leitor(arquivo, kTamanhoLinhaEstruturaPropria);
+    TclsInfoInsumoTXT insumo;
+    std::string linha;
+    while (leitor.LerLinha(linha)) {
+        if (AoProcessarEventos) {
+            AoProcessarEventos();
+        }
+        insumo.LerLinha(linha, parametros.inscricao, parametros.codProdVlt, parametros.codProd);
+        if (!insumo.Validar()) {
+            throw ErroGeral(insumo.MensagemErro());
+        }
+        insumo.Gravar();
+        if (AoAvancarProgresso) {
+            AoAvancarProgresso();
+        }
+    }
+}

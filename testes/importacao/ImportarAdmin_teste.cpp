@@ -1,0 +1,189 @@
+// korvex-admin importar: the import run without windows, and what a killed run leaves.
+
+#include "apoio/AmbienteTeste.h"
+#include "apoio/EstruturaPropria.h"
+#include "dados/BancoDados.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+extern char** environ;
+
+namespace {
+
+class ImportarAdminTeste : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TConexao c;
+        ambiente.Conectar(c);
+        PreencherDadosImportacao(c);
+    }
+
+    std::vector<std::string> Insumos(const std::string& codProd) {
+        TConexao c;
+        ambiente.Conectar(c);
+        return InsumosDoProduto(c, codProd);
+    }
+
+    int Admin(const std::string& args) { return ExecutarAdmin(ambiente.Raiz(), args, saida); }
+
+    AmbienteTeste ambiente;
+    std::string saida;
+};
+
+TEST_F(ImportarAdminTeste, ImportaSemPerguntarEMostraORegistro) {
+    const fs::path arquivo = GravarArquivoEstruturaPropria(
+        ambiente.Raiz(), {MontarLinha({"N", "73181500", "", "Arruela"}), MontarLinha({"R", "73181500", "", "Porca"})});
+    ASSERT_EQ(Admin("importar " + kInscricaoTeste + " 2 '" + arquivo.string() + "'"), 0) << saida;
+    EXPECT_EQ(saida, "Início da Importação dos arquivos de Estrutura Própria\n\n"
+                     "Recebendo arquivo de insumo - [2] registros\n\n"
+                     "Fim da Importação.\n"
+                     "Informação: Operação realizada com sucesso!\n");
+    const auto insumos = Insumos(kProdutoVazio);
+    ASSERT_EQ(insumos.size(), 2u);
+    EXPECT_EQ(insumos[1], kInscricaoTeste + "|2|2|1|R|73181500|<nulo>|Porca|<nulo>|1,5|<nulo>|<nulo>|");
+}
+
+TEST_F(ImportarAdminTeste, RecusasEFalhasNaoMudamNada) {
+    const fs::path invalido = GravarArquivoEstruturaPropria(
+        ambiente.Raiz(), {MontarLinha({"N", "73181500", "", "Arruela"}), MontarLinha({"N", "73181500", "", ""})});
+    const std::string naoExiste = "'" + (ambiente.Raiz() / "nao-existe.txt").string() + "'";
+    struct Caso {
+        std::string args;
+        int status;
+        std::string saida;
+    };
+    const Caso casos[] = {
+        {"999999999 1 " + naoExiste, 1, "Erro: A empresa de inscrição 999999999 não está cadastrada.\n"},
+        {kInscricaoTeste + " 9 " + naoExiste, 1,
+         "Erro: O produto 9 não existe na listagem da empresa " + kInscricaoTeste + ".\n"},
+        {kInscricaoTeste + " 1x " + naoExiste, 1,
+         "Erro: Código de produto inválido: '1x' (deve ser o número exp_codprod do produto).\n"},
+        {kInscricaoTeste + " 1", 2, "Uso: korvex-admin importar INSCRICAO CODPROD ARQUIVO\n"},
+        {kInscricaoTeste + " 1 '" + invalido.string() + "'", 1,
+         "Início da Importação dos arquivos de Estrutura Própria\n\n"
+         "Recebendo arquivo de insumo - [2] registros\n\n"
+         "Erro: Houve um erro ao executar esta operação! \n\n"
+         "[Erro na Descrição! Descrição referente ao Insumo do Tipo [Nacional] e NCM [73181500] encontra-se VAZIA]\n"},
+    };
+    const auto antes = Insumos(kProdutoComInsumos);
+    for (const auto& caso : casos) {
+        EXPECT_EQ(Admin("importar " + caso.args), caso.status) << caso.args;
+        EXPECT_EQ(saida, caso.saida) << caso.args;
+        EXPECT_EQ(Insumos(kProdutoComInsumos), antes) << caso.args;
+    }
+}
+
+// Runs korvex-admin importar in a child process with its output discarded.
+pid_t IniciarImportacao(const fs::path& arquivo) {
+    posix_spawn_file_actions_t acoes;
+    posix_spawn_file_actions_init(&acoes);
+    posix_spawn_file_actions_addopen(&acoes, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&acoes, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> args = {KORVEX_ADMIN, "importar", kInscricaoTeste, kProdutoComInsumos, arquivo.string()};
+    std::vector<char*> argv;
+    for (auto& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    const int erro = posix_spawn(&pid, KORVEX_ADMIN, &acoes, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&acoes);
+    return erro == 0 ? pid : -1;
+}
+
+uintmax_t TamanhoArquivo(const fs::path& arquivo) {
+    std::error_code erro;
+    const auto tamanho = fs::file_size(arquivo, erro);
+    return erro ? 0 : tamanho;
+}
+
+TEST_F(ImportarAdminTeste, ProcessoMortoNoMeioNaoDeixaNada) {
+    // Inputs spread over many NCM codes, as a real listing is, so that the run takes a
+    // few seconds and writes its transaction to the journal as it goes.
+    constexpr int kLinhas = 20000;
+    constexpr int kNCMs = 1000;
+    {
+        TConexao c;
+        ambiente.Conectar(c);
+        TTransacao transacao(c);
+        for (int n = 0; n < kNCMs; ++n) {
+            c.Executar("INSERT INTO PRJ_NCM (ncm_codigo, ncm_descricao, uni_codigo) VALUES ('" +
+                       std::to_string(50000000 + n) + "', 'NCM', '1')");
+        }
+        transacao.Confirmar();
+    }
+    std::vector<std::string> linhas;
+    const std::string especificacao(300, 'e');
+    for (int i = 0; i < kLinhas; ++i) {
+        linhas.push_back(
+            MontarLinha({i % 2 ? "E" : "N", std::to_string(50000000 + i % kNCMs), "", "Insumo " + std::to_string(i),
+                         "000000100000000", "1", "PN-" + std::to_string(i), especificacao}));
+    }
+    const fs::path arquivo = GravarArquivoEstruturaPropria(ambiente.Raiz(), linhas);
+    const fs::path wal = ambiente.Banco().string() + "-wal";
+    const auto antes = Insumos(kProdutoComInsumos);
+
+    // Where the kill lands: right after the start, while lines are read and checked, and
+    // after the run has written growing parts of its transaction to the journal.
+    struct Ponto {
+        const char* nome;
+        uintmax_t journalMinimo;
+        int esperaMs;
+    };
+    const Ponto pontos[] = {
+        {"at once", 0, 0},
+        {"after 100 ms", 0, 100},
+        {"0.5 MB in the journal", 1 << 19, 0},
+        {"2 MB in the journal", 2 << 20, 0},
+        {"5 MB in the journal", 5 << 20, 0},
+    };
+    int mortosNoMeio = 0;
+    for (const auto& ponto : pontos) {
+        ASSERT_FALSE(fs::exists(wal)) << ponto.nome << ": the journal of the previous run was not cleaned up";
+        const pid_t pid = IniciarImportacao(arquivo);
+        ASSERT_GT(pid, 0);
+        int status = 0;
+        bool terminou = false;
+        const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (TamanhoArquivo(wal) < ponto.journalMinimo && std::chrono::steady_clock::now() < limite) {
+            if ((terminou = waitpid(pid, &status, WNOHANG) == pid)) {
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(ponto.esperaMs));
+        if (!terminou) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+        }
+        const bool morto = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+
+        TConexao c;
+        ambiente.Conectar(c);
+        TConsulta q(&c);
+        q.DefinirSQL("PRAGMA integrity_check");
+        q.Abrir();
+        EXPECT_EQ(q.Texto(0), "ok") << ponto.nome;
+        const auto depois = InsumosDoProduto(c, kProdutoComInsumos);
+        if (depois == antes) {
+            mortosNoMeio += morto ? 1 : 0;
+        } else {
+            // Killed after the commit (or not killed at all): then every line is there.
+            EXPECT_EQ(depois.size(), antes.size() + kLinhas) << ponto.nome;
+            c.Executar("DELETE FROM KX_EXPINSUMO WHERE exp_codprod = 1 AND exp_codins > 7");
+        }
+    }
+    EXPECT_GE(mortosNoMeio, 4) << "most kills must land while the import runs";
+}
+
+} // namespace
