@@ -2,6 +2,7 @@
 
 #include "comum/EscolherArquivoQt.h"
 #include "envio/UAssisEnvioLE.h"
+#include "importacao/UImportEstruturaPropria.h"
 #include "ui/UMenu.h"
 
 void RegistrarAssistentes() {
@@ -11,4 +12,6 @@ void RegistrarAssistentes() {
     }
     TFMenu::RegistrarJanela(TFMenu::Janela::AssisEnvioLE,
                             [](QWidget* dono) { return std::make_unique<TFAssisEnvioLE>(dono); });
+    TFMenu::RegistrarJanela(TFMenu::Janela::ImportEstruturaPropria,
+                            [](QWidget* dono) { return std::make_unique<TFImportEstruturaPropria>(dono); });
 }
