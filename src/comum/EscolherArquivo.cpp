@@ -19,8 +19,12 @@ std::vector<std::string> Separar(const std::string& texto, char separador) {
 }
 } // namespace
 
-void DefinirEscolhaArquivo(IEscolhaArquivo* escolha) { g_escolha = escolha; }
-IEscolhaArquivo* EscolhaArquivoAtual() { return g_escolha; }
+void DefinirEscolhaArquivo(IEscolhaArquivo* escolha) {
+    g_escolha = escolha;
+}
+IEscolhaArquivo* EscolhaArquivoAtual() {
+    return g_escolha;
+}
 
 bool EscolherArquivo(const DialogoArquivo& dialogo, std::string& caminho) {
     if (!g_escolha) {
@@ -49,7 +53,9 @@ std::vector<ParFiltro> LerFiltro(const std::string& filtro) {
     return pares;
 }
 
-EscolhaArquivoRoteiro::EscolhaArquivoRoteiro() : anterior_(EscolhaArquivoAtual()) { DefinirEscolhaArquivo(this); }
+EscolhaArquivoRoteiro::EscolhaArquivoRoteiro() : anterior_(EscolhaArquivoAtual()) {
+    DefinirEscolhaArquivo(this);
+}
 
 EscolhaArquivoRoteiro::~EscolhaArquivoRoteiro() {
     if (EscolhaArquivoAtual() == this) {
@@ -57,7 +63,9 @@ EscolhaArquivoRoteiro::~EscolhaArquivoRoteiro() {
     }
 }
 
-void EscolhaArquivoRoteiro::ResponderArquivo(std::string caminho) { respostas_.push_back(std::move(caminho)); }
+void EscolhaArquivoRoteiro::ResponderArquivo(std::string caminho) {
+    respostas_.push_back(std::move(caminho));
+}
 
 bool EscolhaArquivoRoteiro::EscolherArquivo(const DialogoArquivo& dialogo, std::string& caminho) {
     pedidos_.push_back({dialogo, caminho});

@@ -9,10 +9,10 @@
 
 // An open-file dialog of a window, as its component describes it.
 struct DialogoArquivo {
-    std::string nome;            // the component's name ("dlgCaminho")
-    std::string titulo;          // caption of the dialog
-    std::string filtro;          // pairs "description|masks", masks separated by ";": "Arquivos de Produtos|*.txt"
-    std::string extensaoPadrao;  // added to a typed name without extension ("*.txt" or "txt")
+    std::string nome;           // the component's name ("dlgCaminho")
+    std::string titulo;         // caption of the dialog
+    std::string filtro;         // pairs "description|masks", masks separated by ";": "Arquivos de Produtos|*.txt"
+    std::string extensaoPadrao; // added to a typed name without extension ("*.txt" or "txt")
     bool operator==(const DialogoArquivo&) const = default;
 };
 

@@ -41,7 +41,9 @@ TFAssisEnvioLE::TFAssisEnvioLE(QWidget* pai)
     connect(btnEnviar, &QPushButton::clicked, this, &TFAssisEnvioLE::btnEnviarClick);
 }
 
-int TFAssisEnvioLE::ItemFiltro() const { return itensFiltro_->checkedId(); }
+int TFAssisEnvioLE::ItemFiltro() const {
+    return itensFiltro_->checkedId();
+}
 
 void TFAssisEnvioLE::FormShow() {
     TFAssistenteLE::FormShow();
@@ -50,7 +52,9 @@ void TFAssisEnvioLE::FormShow() {
 }
 
 // Only generating needs a folder of the user's choice.
-void TFAssisEnvioLE::rdgFiltroClick() { btnBuscarDir->setEnabled(ItemFiltro() == 1); }
+void TFAssisEnvioLE::rdgFiltroClick() {
+    btnBuscarDir->setEnabled(ItemFiltro() == 1);
+}
 
 void TFAssisEnvioLE::btnBuscarDirClick() {
     std::string pasta;

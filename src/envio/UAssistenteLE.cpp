@@ -49,7 +49,9 @@ public:
     }
 };
 
-QString Q8(const std::string& texto) { return QString::fromStdString(texto); }
+QString Q8(const std::string& texto) {
+    return QString::fromStdString(texto);
+}
 
 QLabel* Rotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
     auto* rotulo = new QLabel(texto, pai);
@@ -103,8 +105,7 @@ TListaProdutosLE::TListaProdutosLE(QWidget* pai) : QTreeWidget(pai) {
     setItemDelegate(new DelegadoGrade(this));
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    setHeaderLabels({"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade",
-                     "exp_codprod"});
+    setHeaderLabels({"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade", "exp_codprod"});
     const int larguras[] = {90, 100, 300, 100, 250, 80, 0};
     for (int coluna = 0; coluna < columnCount(); ++coluna) {
         setColumnWidth(coluna, larguras[coluna]);

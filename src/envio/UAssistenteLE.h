@@ -52,7 +52,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* evento) override;
 
 private:
-    int geracao_ = 0;                      // changes whenever the list is emptied
+    int geracao_ = 0; // changes whenever the list is emptied
     QPersistentModelIndex indicePressionado_;
 };
 

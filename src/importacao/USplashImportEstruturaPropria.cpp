@@ -11,8 +11,8 @@ TFSplashImportEstruturaPropria::TFSplashImportEstruturaPropria(QWidget* pai)
     NovaPastas();
 }
 
-void TFSplashImportEstruturaPropria::DefinirImportacao(std::string arquivo, std::string inscricao,
-                                                       std::string codProd, std::string codProdVlt) {
+void TFSplashImportEstruturaPropria::DefinirImportacao(std::string arquivo, std::string inscricao, std::string codProd,
+                                                       std::string codProdVlt) {
     parametros_.arquivo = std::move(arquivo);
     parametros_.inscricao = std::move(inscricao);
     parametros_.codProd = std::move(codProd);

@@ -22,7 +22,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -33,8 +32,6 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <QToolButton>
 
 #include <filesystem>
 #include <fstream>
@@ -194,8 +191,8 @@ private slots:
         QCOMPARE(razao->palette().color(QPalette::Base), QColor(224, 224, 224));
 
         auto* lista = Lista(janela_.get());
-        const QStringList colunas{"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade",
-                                  "exp_codprod"};
+        const QStringList colunas{"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo",
+                                  "Modelo",        "Unidade",  "exp_codprod"};
         const int larguras[] = {90, 100, 300, 100, 250, 80};
         QCOMPARE(lista->columnCount(), 7);
         for (int c = 0; c < 7; ++c) {
@@ -234,11 +231,16 @@ private slots:
         QTest::addColumn<QString>("digitado");
         QTest::addColumn<QString>("razao");
         QTest::newRow("cadastrada") << kEmpresa << kRazao;
-        QTest::newRow("com apóstrofo") << "200777888" << "RELOJOARIA D'ÁGUA DA AMAZÔNIA LTDA";
-        QTest::newRow("oito dígitos") << "20012345" << "";
-        QTest::newRow("com letra") << "20012345a" << "";
-        QTest::newRow("não cadastrada") << "999999999" << "";
-        QTest::newRow("sinal") << "+20012345" << "";
+        QTest::newRow("com apóstrofo") << "200777888"
+                                       << "RELOJOARIA D'ÁGUA DA AMAZÔNIA LTDA";
+        QTest::newRow("oito dígitos") << "20012345"
+                                      << "";
+        QTest::newRow("com letra") << "20012345a"
+                                   << "";
+        QTest::newRow("não cadastrada") << "999999999"
+                                        << "";
+        QTest::newRow("sinal") << "+20012345"
+                               << "";
         QTest::newRow("dez dígitos cortados em nove") << "2001234567" << kRazao;
     }
     void inscricaoMostraAEmpresa() {
@@ -265,8 +267,8 @@ private slots:
         for (int i = 0; i < lista->topLevelItemCount(); ++i, esperado.Proximo()) {
             QTreeWidgetItem* item = lista->topLevelItem(i);
             int c = 0;
-            for (const char* coluna : {"exp_codprodvlt", "exp_ncmprod", "nm_produto_xvm", "prdt_desctipo", "exp_modprod",
-                                       "descunid", "exp_codprod"}) {
+            for (const char* coluna : {"exp_codprodvlt", "exp_ncmprod", "nm_produto_xvm", "prdt_desctipo",
+                                       "exp_modprod", "descunid", "exp_codprod"}) {
                 QCOMPARE(item->text(c++), QString::fromStdString(esperado.Texto(coluna)));
             }
             QCOMPARE(item->checkState(0), Qt::Unchecked);

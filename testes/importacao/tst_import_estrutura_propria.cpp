@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -43,12 +42,18 @@ const CaixaMostrada kSucesso{TipoCaixa::Informacao, "Informação", "Operação 
 
 // Three valid inputs of types N, R and E.
 std::vector<std::string> LinhasValidas() {
-    return {MontarLinha({.tipo = "N", .ncm = "39269010", .descricao = "Etiqueta adesiva de identificação",
-                         .codEmpresa = "ETQ-01"}),
-            MontarLinha({.tipo = "R", .ncm = "73181510", .descricao = "Parafuso de fixação do suporte",
-                         .coeficiente = "000000400000000", .especificacao = "Aço zincado M4 x 12"}),
-            MontarLinha({.tipo = "E", .ncm = "85423110", .descricao = "Microcontrolador do painel",
-                         .especificacao = "Núcleo de 32 bits, 256 kB de memória"})};
+    return {
+        MontarLinha(
+            {.tipo = "N", .ncm = "39269010", .descricao = "Etiqueta adesiva de identificação", .codEmpresa = "ETQ-01"}),
+        MontarLinha({.tipo = "R",
+                     .ncm = "73181510",
+                     .descricao = "Parafuso de fixação do suporte",
+                     .coeficiente = "000000400000000",
+                     .especificacao = "Aço zincado M4 x 12"}),
+        MontarLinha({.tipo = "E",
+                     .ncm = "85423110",
+                     .descricao = "Microcontrolador do painel",
+                     .especificacao = "Núcleo de 32 bits, 256 kB de memória"})};
 }
 
 // The log as the progress window showed it when each box came up.
@@ -157,8 +162,7 @@ private slots:
                  "Selecione o arquivos contendo os insumo a serem importados");
         QCOMPARE(Controle<QPushButton>("btnEnviar")->text(), "&Importar");
         QVERIFY(Controle("btnBuscarDir")->isEnabled());
-        QCOMPARE(janela_->dlgCaminho,
-                 (DialogoArquivo{"dlgCaminho", "Abrir", "Arquivos de Produtos|*.txt", "*.txt"}));
+        QCOMPARE(janela_->dlgCaminho, (DialogoArquivo{"dlgCaminho", "Abrir", "Arquivos de Produtos|*.txt", "*.txt"}));
 
         // The file dialog: a chosen file fills the path, a cancelled one keeps it.
         arquivos_->ResponderArquivo("/dados/insumos.txt");
@@ -279,9 +283,9 @@ private slots:
         QVERIFY(eraOAssistente);
         QVERIFY(!JanelaAberta<TFImportEstruturaPropria>());
         QCOMPARE(caixas_->Mostradas(), (std::vector<CaixaMostrada>{kPergunta, kSucesso}));
-        QCOMPARE(caixas_->logs.back(), (QStringList{"Início da Importação dos arquivos de Estrutura Própria", "",
-                                                    "Recebendo arquivo de insumo - [3] registros", "",
-                                                    "Fim da Importação."}));
+        QCOMPARE(caixas_->logs.back(),
+                 (QStringList{"Início da Importação dos arquivos de Estrutura Própria", "",
+                              "Recebendo arquivo de insumo - [3] registros", "", "Fim da Importação."}));
         QVERIFY(!antes.empty());
         const auto depois = InsumosDoProduto(conexao_, codProd);
         QCOMPARE(depois.size(), antes.size() + 3);
@@ -291,7 +295,8 @@ private slots:
         // The new rows come after the old ones, with the highest code before the import plus 1, 2 and 3.
         TConsulta q(&conexao_);
         q.DefinirSQL("SELECT exp_codins, exp_tipoins, exp_descins FROM KX_EXPINSUMO WHERE emp_inscvlt = '200123456'"
-                     " AND exp_codprod = " + codProd + " ORDER BY exp_codins");
+                     " AND exp_codprod = " +
+                     codProd + " ORDER BY exp_codins");
         q.Abrir();
         QStringList codigos;
         for (; !q.Fim(); q.Proximo()) {
