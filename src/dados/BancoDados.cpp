@@ -39,7 +39,7 @@ void Vincular(sqlite3* banco, sqlite3_stmt* stmt, const std::vector<ParametroSQL
             rc = sqlite3_bind_double(stmt, indice, *d);
         } else {
             const auto& t = std::get<std::string>(parametros[k]);
-            rc = sqlite3_bind_text(stmt, indice, t.data(), static_cast<int>(t.size()), SQLITE_STATIC);
+            rc = sqlite3_bind_text(stmt, indice, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
         }
         if (rc != SQLITE_OK) {
             FalhaBanco(banco);
@@ -248,16 +248,27 @@ void TConsulta::Fechar() {
     posicao_ = 0;
 }
 
-void TConsulta::Abrir() {
+sqlite3_stmt* TConsulta::PrepararComando() {
     Fechar();
     if (!conexao_) {
         throw ErroBanco("A consulta não tem conexão com o banco de dados.");
     }
     SQLTraduzido traduzido = TraduzirSQL(sql_);
     sqlite3_stmt* stmt = conexao_->Preparar(traduzido.texto);
+    try {
+        Vincular(conexao_->Handle(), stmt, traduzido.parametros);
+    } catch (...) {
+        sqlite3_reset(stmt);
+        sqlite3_clear_bindings(stmt);
+        throw;
+    }
+    return stmt;
+}
+
+void TConsulta::Abrir() {
+    sqlite3_stmt* stmt = PrepararComando();
     ReiniciarAoSair reinicio{stmt};
     sqlite3* banco = conexao_->Handle();
-    Vincular(banco, stmt, traduzido.parametros);
 
     const int n = sqlite3_column_count(stmt);
     std::vector<std::string> colunas;
@@ -294,15 +305,9 @@ void TConsulta::Abrir() {
 }
 
 int TConsulta::ExecutarComando() {
-    Fechar();
-    if (!conexao_) {
-        throw ErroBanco("A consulta não tem conexão com o banco de dados.");
-    }
-    SQLTraduzido traduzido = TraduzirSQL(sql_);
-    sqlite3_stmt* stmt = conexao_->Preparar(traduzido.texto);
+    sqlite3_stmt* stmt = PrepararComando();
     ReiniciarAoSair reinicio{stmt};
     sqlite3* banco = conexao_->Handle();
-    Vincular(banco, stmt, traduzido.parametros);
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     }

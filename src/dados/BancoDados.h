@@ -129,6 +129,9 @@ public:
     double Flutuante(std::string_view nome) const;
 
 private:
+    // Translates the statement, takes its prepared form and binds its literals.
+    sqlite3_stmt* PrepararComando();
+
     TConexao* conexao_ = nullptr;
     std::string sql_;
     bool ativa_ = false;

@@ -3,7 +3,6 @@
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
-
 namespace {
 TConsultaModulo g_modulo;
 

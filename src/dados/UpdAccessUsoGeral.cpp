@@ -4,7 +4,6 @@
 #include "dados/PecasSQL.h"
 #include "dados/clsTabACCESS.h"
 
-
 namespace {
 TConsultaModulo g_modulo;
 

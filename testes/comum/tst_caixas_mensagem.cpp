@@ -2,6 +2,7 @@
 // a timer while it is on screen, answered by a key or a click, and its code checked.
 
 #include "comum/CaixasMensagem.h"
+#include "apoio/JanelaModal.h"
 #include "comum/CaixasMensagemQt.h"
 
 #include <QAbstractButton>
@@ -20,27 +21,6 @@
 Q_DECLARE_METATYPE(TipoCaixa)
 
 namespace {
-
-// Runs `acao` on the modal window as soon as one is open (gives up after 5 s, so a
-// box that never shows fails the test instead of hanging it).
-void QuandoModal(std::function<void(QWidget*)> acao) {
-    auto* timer = new QTimer;
-    auto* relogio = new QElapsedTimer;
-    relogio->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao]() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && relogio->elapsed() < 5000) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        delete relogio;
-        if (modal) {
-            acao(modal);
-        }
-    });
-    timer->start(10);
-}
 
 // What the box looked like while it was open.
 struct Observado {
