@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACOTES=(
     g++ cmake make pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-translations-l10n
     libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev
     libjpeg62-turbo-dev

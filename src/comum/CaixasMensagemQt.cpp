@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -52,6 +53,8 @@ int CaixasMensagemQt::Mostrar(TipoCaixa tipo, const std::string& titulo, const s
     if (aparencia.simNao) {
         caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         caixa.setDefaultButton(QMessageBox::Yes);
+        caixa.button(QMessageBox::Yes)->setText("&Sim");
+        caixa.button(QMessageBox::No)->setText("&Não");
         // Closing the box without choosing answers No, the answer that changes nothing.
         caixa.setEscapeButton(QMessageBox::No);
     } else {
