@@ -30,7 +30,7 @@ struct LinhaEstruturaPropria {
 };
 
 // The line as the file holds it: Windows-1252 bytes, every field padded to its width
-// with spaces, the specification unpadded (so a line without one ends at position 314).
+// with spaces, the technical specification unpadded (so a line without one ends at position 314).
 std::string MontarLinha(const LinhaEstruturaPropria& linha);
 
 // Writes the lines, each followed by `fimDeLinha`, into a file under the folder.

@@ -120,7 +120,7 @@ TEST_F(InsumoTXTTeste, ValidarNaOrdemComAsMensagens) {
     const Caso casos[] = {
         {"valid P", {"P", "85299020", "0002", "", "000000100000000", "1", "", "Placa 4 camadas"}, ""},
         {"valid E", {"E", "39269090", "", "Tampa", "000000100000000", "2", "X1", "ABS"}, ""},
-        {"valid N, line ending before the specification",
+        {"valid N, line ending before the technical specification",
          {"N", "73181500", "", "Parafuso", "000000100000000", "1"},
          ""},
         {"valid R", {"R", "73181500", "", "Porca", "000000100000000", "1", "", "Aço"}, ""},
