@@ -48,20 +48,6 @@ public:
     }
 };
 
-// Thin lines between the cells of the result list, so that it reads as a grid.
-class DelegadoGrade : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
-        QStyledItemDelegate::paint(pintor, opcao, indice);
-        pintor->save();
-        pintor->setPen(QColor(208, 208, 208));
-        pintor->drawLine(opcao.rect.topRight(), opcao.rect.bottomRight());
-        pintor->drawLine(opcao.rect.bottomLeft(), opcao.rect.bottomRight());
-        pintor->restore();
-    }
-};
-
 // A picture of the window, stretched over its place.
 TImagem* Figura(QWidget* pai, const char* nome, const QRect& area, const char* arquivo) {
     auto* imagem = new TImagem(pai);
@@ -142,7 +128,7 @@ TFPesquisaGerador::TFPesquisaGerador(QWidget* pai) : QDialog(pai) {
     lvwResultPeq->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvwResultPeq->setSelectionMode(QAbstractItemView::SingleSelection);
     lvwResultPeq->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvwResultPeq->setItemDelegate(new DelegadoGrade(lvwResultPeq));
+    lvwResultPeq->setItemDelegate(new TDelegadoGrade(lvwResultPeq));
     lvwResultPeq->header()->setStretchLastSection(false);
 
     connect(btPesq, &QPushButton::clicked, this, &TFPesquisaGerador::btPesqClick);

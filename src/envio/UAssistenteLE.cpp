@@ -26,20 +26,6 @@
 
 namespace {
 
-// Thin lines between the cells, so that the list reads as a grid.
-class DelegadoGrade : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override {
-        QStyledItemDelegate::paint(pintor, opcao, indice);
-        pintor->save();
-        pintor->setPen(QColor(208, 208, 208));
-        pintor->drawLine(opcao.rect.topRight(), opcao.rect.bottomRight());
-        pintor->drawLine(opcao.rect.bottomLeft(), opcao.rect.bottomRight());
-        pintor->restore();
-    }
-};
-
 // Refuses characters that Windows-1252 cannot hold, typed or pasted.
 class ValidadorCp1252 : public QValidator {
 public:
@@ -102,7 +88,7 @@ TListaProdutosLE::TListaProdutosLE(QWidget* pai) : QTreeWidget(pai) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setItemDelegate(new DelegadoGrade(this));
+    setItemDelegate(new TDelegadoGrade(this));
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     setHeaderLabels({"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade", "exp_codprod"});

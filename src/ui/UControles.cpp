@@ -91,3 +91,12 @@ void TRotulo::mouseReleaseEvent(QMouseEvent* evento) {
 }
 
 void TRotulo::mouseMoveEvent(QMouseEvent* evento) { evento->accept(); }
+
+void TDelegadoGrade::paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const {
+    QStyledItemDelegate::paint(pintor, opcao, indice);
+    pintor->save();
+    pintor->setPen(QColor(208, 208, 208));
+    pintor->drawLine(opcao.rect.topRight(), opcao.rect.bottomRight());
+    pintor->drawLine(opcao.rect.bottomLeft(), opcao.rect.bottomRight());
+    pintor->restore();
+}

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
+#include <QStyledItemDelegate>
 #include <QWidget>
 
 class TImagem : public QWidget {
@@ -62,4 +63,11 @@ protected:
 
 private:
     bool pressionado_ = false;
+};
+
+// Thin lines between the cells of a report list, so that it reads as a grid.
+class TDelegadoGrade : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override;
 };
