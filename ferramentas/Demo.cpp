@@ -5,7 +5,9 @@
 #include "Comandos.h"
 
 #include "app/Plataforma.h"
+#include "comum/Cp1252.h"
 #include "comum/Numeros.h"
+#include "comum/RotinasUteis.h"
 #include "dados/BancoDados.h"
 
 #include <filesystem>
@@ -319,6 +321,51 @@ void PreencherEmpresas(TConexao& c) {
     });
 }
 
+// One line of an own-structure file: type, NCM, item detail, description, coefficient (7 whole
+// and 8 decimal digits, no mark), unit, the company's code and the technical specification.
+std::string LinhaEstruturaPropria(const std::string& tipo, const std::string& ncm, const std::string& detalhe,
+                                  const std::string& descricao, const std::string& coeficiente,
+                                  const std::string& unidade, const std::string& codEmpresa,
+                                  const std::string& especificacao) {
+    return CompletaDireita(tipo, 1, " ") + CompletaDireita(ncm, 8, " ") + CompletaDireita(detalhe, 4, " ") +
+           CompletaDireita(descricao, 254, " ") + CompletaEsquerda(coeficiente, 15, "0") +
+           CompletaDireita(unidade, 2, " ") + CompletaDireita(codEmpresa, 30, " ") + especificacao;
+}
+
+// An own-structure file with inputs of the four types for the demonstration product without
+// inputs (company 200123456, product 5), so that the import can be tried at once.
+void EscreverExemploImportacao(TConexao& c, const fs::path& arquivo) {
+    TConsulta itens(&c);
+    itens.DefinirSQL("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, n.uni_codigo FROM PROD_ITEM a, VLT_NCM b, "
+                     "PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = b.vtncm_detalhe "
+                     "AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = '0412' "
+                     "ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
+    itens.Abrir();
+    std::vector<std::string> linhas;
+    for (int k = 0; k < 2 && !itens.Fim(); ++k, itens.Proximo()) {
+        linhas.push_back(LinhaEstruturaPropria("P", itens.Texto("cd_mercadoria_ncm"), itens.Texto("vtncm_detalhe"), "",
+                                               "000000100000000", itens.Texto("uni_codigo"), "NB-P" + std::to_string(k + 1),
+                                               "Item da lista padrão do computador portátil, revisão " +
+                                                   std::to_string(k + 1)));
+    }
+    linhas.push_back(LinhaEstruturaPropria("E", "85423190", "", "Processador de quatro núcleos", "000000100000000", "1",
+                                           "NB-E01", "Processador 64 bits, 4 núcleos, 2,4 GHz, encapsulamento BGA"));
+    linhas.push_back(LinhaEstruturaPropria("E", "85423290", "", "Memória DDR4 de 8 GB", "000000200000000", "1",
+                                           "NB-E02", "Módulo SO-DIMM DDR4 3200 MHz, 8 GB"));
+    linhas.push_back(LinhaEstruturaPropria("N", "39269010", "", "Carcaça inferior em plástico injetado",
+                                           "000000100000000", "2", "NB-N01", "Policarbonato com ABS, cor grafite"));
+    linhas.push_back(LinhaEstruturaPropria("N", "73181510", "", "Parafuso M2 x 4 da carcaça", "000000012000000", "2",
+                                           "", ""));
+    linhas.push_back(LinhaEstruturaPropria("R", "48191010", "", "Caixa de papelão para embalagem",
+                                           "000000100000000", "1", "", ""));
+    std::string texto;
+    for (const auto& linha : linhas) {
+        texto += Utf8ParaCp1252(linha) + "\r\n";
+    }
+    fs::create_directories(arquivo.parent_path());
+    std::ofstream(arquivo, std::ios::binary) << texto;
+}
+
 } // namespace
 
 int ComandoDemo(const Argumentos& args) {
@@ -338,6 +385,7 @@ int ComandoDemo(const Argumentos& args) {
         PreencherReferencias(c);
         PreencherEmpresas(c);
         transacao.Confirmar();
+        EscreverExemploImportacao(c, RaizKorvex() / "exemplos" / "insumos_estrutura_propria.txt");
         c.Fechar();
     } catch (...) {
         std::error_code erro;
@@ -352,6 +400,8 @@ int ComandoDemo(const Argumentos& args) {
         std::ofstream(referencia, std::ios::binary) << "";
     }
     std::cout << "Banco de demonstração criado: " << CaminhoBancoListagem().string() << "\n"
-              << "Arquivo de referência: " << referencia.string() << "\n";
+              << "Arquivo de referência: " << referencia.string() << "\n"
+              << "Exemplo de arquivo de estrutura própria (empresa 200123456, produto 5): "
+              << (RaizKorvex() / "exemplos" / "insumos_estrutura_propria.txt").string() << "\n";
     return 0;
 }

@@ -93,6 +93,13 @@ TEST_F(AdminTeste, DemoCriaDadosCompletos) {
                  "KXUNIDADES D WHERE c.codunid = d.codunid AND c.exp_codprodvlt = mid(a.cd_produto_xvm,1,4) AND "
                  "c.exp_codprodvlt = b.prdt_codprod AND c.exp_tipoprodvlt = b.prdt_codtipo)"),
               "0");
+    // The example own-structure file imports whole into the product without inputs.
+    const fs::path exemplo = ambiente.Raiz() / "exemplos" / "insumos_estrutura_propria.txt";
+    ASSERT_TRUE(fs::exists(exemplo));
+    ASSERT_EQ(Admin("importar 200123456 5 " + exemplo.string()), 0) << saida;
+    EXPECT_EQ(Um("SELECT count(*) FROM (SELECT DISTINCT exp_tipoins FROM KX_EXPINSUMO WHERE exp_codprod = 5 AND "
+                 "emp_inscvlt = '200123456')"),
+              "4");
     // A second run leaves the existing database alone.
     EXPECT_EQ(Admin("demo"), 0) << saida;
     EXPECT_NE(saida.find("já existe"), std::string::npos);
