@@ -1,3 +1,4 @@
+#include "apoio/MensagemDe.h"
 #include "Bibliotecas/Interna/ClasseNodo.h"
 #include "comum/Erros.h"
 
@@ -27,14 +28,6 @@ private:
     std::vector<std::string>* diario_;
 };
 
-std::string MensagemDe(const std::function<void()>& acao) {
-    try {
-        acao();
-    } catch (const std::exception& erro) {
-        return erro.what();
-    }
-    return "(nenhum erro)";
-}
 
 } // namespace
 

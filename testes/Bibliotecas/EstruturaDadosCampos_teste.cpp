@@ -1,22 +1,10 @@
+#include "apoio/MensagemDe.h"
 #include "Bibliotecas/Interna/EstruturaDados.h"
 #include "comum/Erros.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-namespace {
-
-std::string MensagemDe(const std::function<void()>& acao) {
-    try {
-        acao();
-    } catch (const std::exception& erro) {
-        return erro.what();
-    }
-    return "(nenhum erro)";
-}
-
-} // namespace
 
 TEST(TClsCampoInt, MesmoValorNaoMudaNadaNemAvisa) {
     TClsCampoInt campo(nullptr, "CODIGO");

@@ -1,3 +1,4 @@
+#include "apoio/MensagemDe.h"
 #include "Bibliotecas/Interna/EstruturaDados.h"
 #include "ProdutoTeste.h"
 #include "comum/Erros.h"
@@ -34,14 +35,6 @@ public:
     std::string ClasseDono() const override { return "Tdm_DatConn"; }
 };
 
-std::string MensagemDe(const std::function<void()>& acao) {
-    try {
-        acao();
-    } catch (const std::exception& erro) {
-        return erro.what();
-    }
-    return "(nenhum erro)";
-}
 
 // A result of `linhas` products 1, 2, 3...
 TConsultaEstruturaMemoria Produtos(int linhas) {
