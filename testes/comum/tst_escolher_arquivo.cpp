@@ -43,7 +43,14 @@ private slots:
                 for (int i = 0; i < 2; ++i) {
                     oferecidos << vista->model()->index(i, 0, vista->rootIndex()).data().toString();
                 }
-                dlg->selectFile(raiz + "/LISTA.TXT");
+                // The dialog applies its starting selection once the folder has loaded, which may
+                // come after the rows show up; choose again until the choice holds.
+                const auto escolherLista = [&] {
+                    dlg->selectFile(raiz + "/LISTA.TXT");
+                    QTest::qWait(50);
+                    return dlg->selectedFiles().value(0) == raiz + "/LISTA.TXT";
+                };
+                QTRY_VERIFY(escolherLista());
                 static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept, through the public slot
             }
             if (janela->isVisible()) {
