@@ -1,8 +1,8 @@
 #include "cadastros/UPesquisaGerador.h"
 
-#include "comum/Cp1252.h"
 #include "comum/RotinasUteis.h"
 #include "ui/FigurasQt.h"
+#include "ui/UCampos.h"
 #include "ui/UControles.h"
 
 #include <QButtonGroup>
@@ -17,9 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QStyledItemDelegate>
 #include <QTreeWidget>
-#include <QValidator>
 
 #include <memory>
 
@@ -28,25 +26,6 @@ namespace {
 QString ParaQString(const std::string& texto) {
     return QString::fromStdString(texto);
 }
-
-// The search text: every typed or pasted letter in upper case, as the search compares
-// upper-case text; characters that Windows-1252 cannot hold are refused.
-class ValidadorMaiusculas : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& texto, int&) const override {
-        for (QChar& c : texto) {
-            const QChar maiuscula = c.toUpper();
-            if (CodigoCp1252(maiuscula.unicode()) >= 0) {
-                c = maiuscula;
-            }
-            if (CodigoCp1252(c.unicode()) < 0) {
-                return Invalid;
-            }
-        }
-        return Acceptable;
-    }
-};
 
 // A picture of the window, stretched over its place.
 TImagem* Figura(QWidget* pai, const char* nome, const QRect& area, const char* arquivo) {
@@ -103,7 +82,7 @@ TFPesquisaGerador::TFPesquisaGerador(QWidget* pai) : QDialog(pai) {
     edtTextPesq = new QLineEdit(GroupBox2);
     edtTextPesq->setObjectName("edtTextPesq");
     edtTextPesq->setGeometry(10, 20, 260, 26);
-    edtTextPesq->setValidator(new ValidadorMaiusculas(edtTextPesq));
+    AplicarFiltro(edtTextPesq, TFiltroCampo::Livre, true);
 
     btPesq = new QPushButton(" &Pesquisar", this);
     btPesq->setObjectName("btPesq");
@@ -121,15 +100,7 @@ TFPesquisaGerador::TFPesquisaGerador(QWidget* pai) : QDialog(pai) {
     lvwResultPeq = new QTreeWidget(this);
     lvwResultPeq->setObjectName("lvwResultPeq");
     lvwResultPeq->setGeometry(8, 182, 611, 298);
-    lvwResultPeq->setRootIsDecorated(false);
-    lvwResultPeq->setItemsExpandable(false);
-    lvwResultPeq->setUniformRowHeights(true);
-    lvwResultPeq->setAllColumnsShowFocus(true);
-    lvwResultPeq->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvwResultPeq->setSelectionMode(QAbstractItemView::SingleSelection);
-    lvwResultPeq->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvwResultPeq->setItemDelegate(new TDelegadoGrade(lvwResultPeq));
-    lvwResultPeq->header()->setStretchLastSection(false);
+    PrepararListaRelatorio(lvwResultPeq);
 
     connect(btPesq, &QPushButton::clicked, this, &TFPesquisaGerador::btPesqClick);
     connect(edtTextPesq, &QLineEdit::returnPressed, this, &TFPesquisaGerador::btPesqClick);

@@ -3,77 +3,36 @@
 #include "app/DatConn.h"
 #include "cadastros/UPesquisaGerador.h"
 #include "comum/CaixasMensagem.h"
-#include "comum/Cp1252.h"
 #include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
 #include "ui/FigurasQt.h"
+#include "ui/UCampos.h"
 #include "ui/UControles.h"
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QStyledItemDelegate>
 #include <QToolButton>
-#include <QValidator>
 
 namespace {
-
-// Refuses characters that Windows-1252 cannot hold, typed or pasted.
-class ValidadorCp1252 : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& texto, int&) const override {
-        return CabeEmCp1252(texto.toStdString()) ? Acceptable : Invalid;
-    }
-};
 
 QString Q8(const std::string& texto) {
     return QString::fromStdString(texto);
 }
 
-QLabel* Rotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
-    auto* rotulo = new QLabel(texto, pai);
-    rotulo->setObjectName(nome);
-    rotulo->setGeometry(lugar);
-    return rotulo;
-}
-
 QLabel* RotuloPassos(const QString& texto, QWidget* pai, const char* nome) {
-    QLabel* rotulo = Rotulo(texto, pai, nome, {12, 8, 200, 18});
+    QLabel* rotulo = CriarRotulo(texto, pai, nome, {12, 8, 200, 18});
     QFont fonte = rotulo->font();
     fonte.setItalic(true);
     rotulo->setFont(fonte);
     return rotulo;
-}
-
-// Read-only text on a grey background; it can take the focus by click, so that a long
-// text can be scrolled and copied.
-QLineEdit* TextoEstatico(QWidget* pai, const char* nome, const QRect& lugar) {
-    auto* texto = new QLineEdit(pai);
-    texto->setObjectName(nome);
-    texto->setGeometry(lugar);
-    texto->setReadOnly(true);
-    texto->setFocusPolicy(Qt::ClickFocus);
-    QPalette cores = texto->palette();
-    cores.setColor(QPalette::Base, QColor(224, 224, 224));
-    texto->setPalette(cores);
-    return texto;
-}
-
-QPushButton* BotaoTexto(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
-    auto* botao = new QPushButton(texto, pai);
-    botao->setObjectName(nome);
-    botao->setGeometry(lugar);
-    botao->setAutoDefault(false);
-    return botao;
 }
 
 } // namespace
@@ -81,22 +40,9 @@ QPushButton* BotaoTexto(const QString& texto, QWidget* pai, const char* nome, co
 // --- TListaProdutosLE ----------------------------------------------------------------
 
 TListaProdutosLE::TListaProdutosLE(QWidget* pai) : QTreeWidget(pai) {
-    setRootIsDecorated(false);
-    setItemsExpandable(false);
-    setUniformRowHeights(true);
-    setAllColumnsShowFocus(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setItemDelegate(new TDelegadoGrade(this));
-    header()->setStretchLastSection(false);
-    header()->setSectionsMovable(false);
-    setHeaderLabels({"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade", "exp_codprod"});
-    const int larguras[] = {90, 100, 300, 100, 250, 80, 0};
-    for (int coluna = 0; coluna < columnCount(); ++coluna) {
-        setColumnWidth(coluna, larguras[coluna]);
-    }
-    setColumnHidden(ColCodProd, true);
+    PrepararListaRelatorio(
+        this, {"Cod.Prod.Vlt.", "Cod. NCM", "Descrição do Produto", "Tipo", "Modelo", "Unidade", "exp_codprod"},
+        {90, 100, 300, 100, 250, 80, 0});
 }
 
 void TListaProdutosLE::Esvaziar() {
@@ -192,27 +138,21 @@ TFAssistenteLE::TFAssistenteLE(QWidget* pai, const QString& textoLista, const QS
     GroupBox1 = new QGroupBox("Empresa", TabSheet1);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(12, 30, 374, 120);
-    Label6 = Rotulo("Insc. Veltran", GroupBox1, "Label6", {12, 22, 120, 16});
+    Label6 = CriarRotulo("Insc. Veltran", GroupBox1, "Label6", {12, 22, 120, 16});
     edtInscVlt = new QLineEdit(GroupBox1);
     edtInscVlt->setObjectName("edtInscVlt");
     edtInscVlt->setGeometry(12, 40, 110, 24);
     edtInscVlt->setMaxLength(9);
-    edtInscVlt->setValidator(new ValidadorCp1252(edtInscVlt));
-    SpeedButton1 = new QToolButton(GroupBox1);
-    SpeedButton1->setObjectName("SpeedButton1");
-    SpeedButton1->setGeometry(126, 40, 26, 24);
-    SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setIcon(QIcon(FiguraArte("binoculos.jpg")));
-    SpeedButton1->setIconSize({16, 15});
-    SpeedButton1->setToolTip("Buscar Inscrição Veltran");
-    Label2 = Rotulo("Empresa", GroupBox1, "Label2", {12, 70, 120, 16});
-    staRazSoc = TextoEstatico(GroupBox1, "staRazSoc", {12, 88, 350, 24});
+    AplicarFiltro(edtInscVlt, TFiltroCampo::Livre);
+    SpeedButton1 = CriarBotaoPesquisa(GroupBox1, "SpeedButton1", {126, 40, 26, 24}, "Buscar Inscrição Veltran");
+    Label2 = CriarRotulo("Empresa", GroupBox1, "Label2", {12, 70, 120, 16});
+    staRazSoc = CriarTextoEstatico(GroupBox1, "staRazSoc", {12, 88, 350, 24});
 
-    Label1 = Rotulo(textoLista, TabSheet1, "Label1", {12, 158, 374, 16});
+    Label1 = CriarRotulo(textoLista, TabSheet1, "Label1", {12, 158, 374, 16});
     lvwProd = new TListaProdutosLE(TabSheet1);
     lvwProd->setObjectName("lvwProd");
     lvwProd->setGeometry(12, 176, 374, 184);
-    btAvancar = BotaoTexto("&Avançar", TabSheet1, "btAvancar", {286, 368, 100, 30});
+    btAvancar = CriarBotaoTexto("&Avançar", TabSheet1, "btAvancar", {286, 368, 100, 30});
 
     // Page 2: where the file goes or comes from, and the run.
     TabSheet2 = new QWidget;
@@ -222,10 +162,10 @@ TFAssistenteLE::TFAssistenteLE(QWidget* pai, const QString& textoLista, const QS
     gbxCaminho = new QGroupBox(tituloCaminho, TabSheet2);
     gbxCaminho->setObjectName("gbxCaminho");
     gbxCaminho->setGeometry(12, 30, 374, 64);
-    staCaminho = TextoEstatico(gbxCaminho, "staCaminho", {12, 28, 312, 24});
-    btnBuscarDir = BotaoTexto("...", gbxCaminho, "btnBuscarDir", {330, 28, 32, 24});
-    btnVoltar = BotaoTexto("&Voltar", TabSheet2, "btnVoltar", {178, 368, 100, 30});
-    btnEnviar = BotaoTexto(textoBotao, TabSheet2, "btnEnviar", {286, 368, 100, 30});
+    staCaminho = CriarTextoEstatico(gbxCaminho, "staCaminho", {12, 28, 312, 24});
+    btnBuscarDir = CriarBotaoTexto("...", gbxCaminho, "btnBuscarDir", {330, 28, 32, 24});
+    btnVoltar = CriarBotaoTexto("&Voltar", TabSheet2, "btnVoltar", {178, 368, 100, 30});
+    btnEnviar = CriarBotaoTexto(textoBotao, TabSheet2, "btnEnviar", {286, 368, 100, 30});
 
     connect(edtInscVlt, &QLineEdit::textChanged, this, &TFAssistenteLE::edtInscVltChange);
     connect(SpeedButton1, &QToolButton::clicked, this, &TFAssistenteLE::SpeedButton1Click);

@@ -1,0 +1,140 @@
+#include "ui/UCampos.h"
+
+#include "comum/Cp1252.h"
+#include "ui/FigurasQt.h"
+#include "ui/UControles.h"
+
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QToolTip>
+#include <QTreeWidget>
+#include <QValidator>
+
+namespace {
+
+class TValidadorCampo : public QValidator {
+public:
+    TValidadorCampo(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas)
+        : QValidator(caixa), caixa_(caixa), filtro_(filtro), maiusculas_(maiusculas) {}
+
+    State validate(QString& texto, int& posicao) const override {
+        QString aceito;
+        aceito.reserve(texto.size());
+        for (int i = 0; i < texto.size(); ++i) {
+            QChar c = texto[i];
+            if (maiusculas_ && CodigoCp1252(c.toUpper().unicode()) >= 0) {
+                c = c.toUpper();
+            }
+            if (!Permitido(c)) {
+                if (i < posicao) {
+                    --posicao;
+                }
+                continue;
+            }
+            if (CodigoCp1252(c.unicode()) < 0) {
+                QToolTip::showText(caixa_->mapToGlobal(QPoint(0, caixa_->height())), MensagemCaractereRecusado(c),
+                                   caixa_);
+                return Invalid;
+            }
+            aceito.append(c);
+        }
+        texto = aceito;
+        return Acceptable;
+    }
+
+private:
+    bool Permitido(QChar c) const {
+        switch (filtro_) {
+        case TFiltroCampo::Digitos:
+            return c >= u'0' && c <= u'9';
+        case TFiltroCampo::Numerico:
+            return (c >= u'0' && c <= u'9') || c == u',';
+        case TFiltroCampo::Livre:
+            break;
+        }
+        return true;
+    }
+
+    QLineEdit* caixa_;
+    TFiltroCampo filtro_;
+    bool maiusculas_;
+};
+
+} // namespace
+
+void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas) {
+    caixa->setValidator(new TValidadorCampo(caixa, filtro, maiusculas));
+}
+
+QString MensagemCaractereRecusado(QChar caractere) {
+    return QString("O caractere \"%1\" não é aceito: o programa grava só os caracteres do padrão Windows-1252 "
+                   "(letras acentuadas do português incluídas).")
+        .arg(caractere);
+}
+
+QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
+    auto* rotulo = new QLabel(texto, pai);
+    rotulo->setObjectName(nome);
+    rotulo->setGeometry(lugar);
+    return rotulo;
+}
+
+QLineEdit* CriarTextoEstatico(QWidget* pai, const char* nome, const QRect& lugar) {
+    auto* texto = new QLineEdit(pai);
+    texto->setObjectName(nome);
+    texto->setGeometry(lugar);
+    texto->setReadOnly(true);
+    texto->setFocusPolicy(Qt::ClickFocus);
+    QPalette cores = texto->palette();
+    cores.setColor(QPalette::Base, QColor(224, 224, 224));
+    texto->setPalette(cores);
+    return texto;
+}
+
+QPushButton* CriarBotaoTexto(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
+    auto* botao = new QPushButton(texto, pai);
+    botao->setObjectName(nome);
+    botao->setGeometry(lugar);
+    botao->setAutoDefault(false);
+    return botao;
+}
+
+QToolButton* CriarBotaoPesquisa(QWidget* pai, const char* nome, const QRect& lugar, const QString& dica) {
+    auto* botao = new QToolButton(pai);
+    botao->setObjectName(nome);
+    botao->setGeometry(lugar);
+    botao->setAutoRaise(true);
+    botao->setCursor(Qt::PointingHandCursor);
+    botao->setIcon(QIcon(FiguraArte("binoculos.jpg")));
+    botao->setIconSize({16, 15});
+    if (!dica.isEmpty()) {
+        botao->setToolTip(dica);
+    }
+    return botao;
+}
+
+void PrepararListaRelatorio(QTreeWidget* lista, const QStringList& titulos, std::initializer_list<int> larguras) {
+    lista->setRootIsDecorated(false);
+    lista->setItemsExpandable(false);
+    lista->setUniformRowHeights(true);
+    lista->setAllColumnsShowFocus(true);
+    lista->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    lista->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lista->setItemDelegate(new TDelegadoGrade(lista));
+    lista->header()->setStretchLastSection(false);
+    lista->header()->setSectionsMovable(false);
+    if (!titulos.isEmpty()) {
+        lista->setHeaderLabels(titulos);
+    }
+    int coluna = 0;
+    for (int largura : larguras) {
+        lista->setColumnWidth(coluna, largura);
+        lista->setColumnHidden(coluna, largura == 0);
+        ++coluna;
+    }
+}

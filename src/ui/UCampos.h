@@ -1,0 +1,51 @@
+#pragma once
+// Building blocks of the working windows' content area, so that every window looks and
+// behaves alike: labels, read-only texts, text buttons, the binoculars button of the
+// lookups, report lists, and the entry rules of the edit boxes.
+//
+// Entry rules: a box may turn letters to upper case as they are typed, and may take only
+// digits (the registration) or only what the numeric key filter lets pass (digits and the
+// comma); other characters are dropped, typed or pasted. Whatever the rule, a character
+// that Windows-1252 cannot hold never enters a box: it is refused and a message beside the
+// box says why, so that no text reaches the database or a file altered.
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRect;
+class QToolButton;
+class QTreeWidget;
+class QWidget;
+
+enum class TFiltroCampo {
+    Livre,    // any character that Windows-1252 holds
+    Digitos,  // 0 to 9 only
+    Numerico, // the numeric key filter: 0 to 9 and the comma
+};
+
+// Installs the entry rules on a box. Text put into the box by the program (setText) goes
+// through the same rules.
+void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas = false);
+
+// The message shown beside a box that refused a character.
+QString MensagemCaractereRecusado(QChar caractere);
+
+QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar);
+// Read-only text on a grey, sunken background; it takes the focus by click only, so that a
+// long text can be scrolled and copied.
+QLineEdit* CriarTextoEstatico(QWidget* pai, const char* nome, const QRect& lugar);
+// A push button that never acts as the window's default button (Enter in a box must not
+// press it).
+QPushButton* CriarBotaoTexto(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar);
+// The small flat button with the binoculars glyph that opens a lookup; hand pointer.
+QToolButton* CriarBotaoPesquisa(QWidget* pai, const char* nome, const QRect& lugar, const QString& dica = {});
+// A list in report view: grid lines, whole-row selection, one row at a time, rows not
+// editable, and the given column titles and widths (a width of 0 hides the column, which
+// still carries its values). Lists with the hand pointer set it on their viewport.
+void PrepararListaRelatorio(QTreeWidget* lista, const QStringList& titulos = {},
+                            std::initializer_list<int> larguras = {});

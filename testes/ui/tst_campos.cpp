@@ -1,0 +1,80 @@
+// The entry rules of the edit boxes, driven by typing and pasting into real boxes: upper
+// case as typed, digits only, the numeric filter, and characters that Windows-1252
+// cannot hold refused with a message beside the box.
+
+#include "ui/UCampos.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolTip>
+
+class TesteCampos : public QObject {
+    Q_OBJECT
+
+    // Types the text character by character (keyClicks refuses non-ASCII text).
+    static void Digitar(QLineEdit& caixa, const QString& texto) {
+        for (QChar c : texto) {
+            QTest::sendKeyEvent(QTest::Click, &caixa, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+
+private slots:
+    void digitacao_data() {
+        QTest::addColumn<int>("filtro");
+        QTest::addColumn<bool>("maiusculas");
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("maiusculas acentuadas")
+            << int(TFiltroCampo::Livre) << true << QString("ação ÿ 1,5") << QString("AÇÃO Ÿ 1,5");
+        QTest::newRow("livre guarda o que foi digitado")
+            << int(TFiltroCampo::Livre) << false << QString(" Ação") << QString(" Ação");
+        QTest::newRow("digitos sem virgula nem letras")
+            << int(TFiltroCampo::Digitos) << false << QString("20a0,1 2") << QString("20012");
+        QTest::newRow("numerico aceita a virgula")
+            << int(TFiltroCampo::Numerico) << false << QString("1,5x.-3") << QString("1,53");
+        QTest::newRow("fora do Windows-1252 recusado")
+            << int(TFiltroCampo::Livre) << true << QString("a✓b") << QString("AB");
+    }
+    void digitacao() {
+        QFETCH(int, filtro);
+        QFETCH(bool, maiusculas);
+        QFETCH(QString, digitado);
+        QFETCH(QString, esperado);
+        QLineEdit caixa;
+        AplicarFiltro(&caixa, TFiltroCampo(filtro), maiusculas);
+        caixa.show();
+        Digitar(caixa, digitado);
+        QCOMPARE(caixa.text(), esperado);
+    }
+
+    void colar_filtra_o_texto_colado() {
+        QLineEdit digitos;
+        AplicarFiltro(&digitos, TFiltroCampo::Digitos);
+        QApplication::clipboard()->setText("200.123.456");
+        digitos.paste();
+        QCOMPARE(digitos.text(), QString("200123456"));
+
+        QLineEdit livre;
+        AplicarFiltro(&livre, TFiltroCampo::Livre);
+        livre.setText("ok");
+        QApplication::clipboard()->setText("parafuso → M6");
+        livre.paste();
+        QCOMPARE(livre.text(), QString("ok"));
+    }
+
+    void caractere_recusado_mostra_a_mensagem() {
+        QLineEdit caixa;
+        AplicarFiltro(&caixa, TFiltroCampo::Livre);
+        caixa.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&caixa));
+        Digitar(caixa, QString("€✓"));
+        QCOMPARE(caixa.text(), QString("€"));
+        QTRY_COMPARE(QToolTip::text(), MensagemCaractereRecusado(QChar(0x2713)));
+        QVERIFY(QToolTip::text().contains("Windows-1252"));
+    }
+};
+
+QTEST_MAIN(TesteCampos)
+#include "tst_campos.moc"
