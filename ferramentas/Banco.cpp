@@ -121,8 +121,8 @@ bool Utf8Valido(const std::string& t) {
 }
 
 // The reference tables that korvex-admin loads, in load order.
-const char* const kTabelasReferencia[] = {"T_PROXVM", "PRJ_TIPO_PROD",    "PRJ_NCM",   "PRJ_NCM_PROD_VLT",
-                                          "PROD_ITEM", "VLT_NCM", "KXUNIDADES"};
+const char* const kTabelasReferencia[] = {"T_PROXVM",  "PRJ_TIPO_PROD", "PRJ_NCM",   "PRJ_NCM_PROD_VLT",
+                                          "PROD_ITEM", "VLT_NCM",       "KXUNIDADES"};
 
 std::string ArquivoDaTabela(const fs::path& pasta, const std::string& tabela) {
     std::error_code erro;

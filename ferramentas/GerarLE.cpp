@@ -33,8 +33,8 @@ public:
 
 struct PedidoGeracao {
     std::string inscricao;
-    std::optional<std::string> pasta;    // only generate, into this folder
-    bool enviar = false;                 // generate into the temporary folder and upload
+    std::optional<std::string> pasta;          // only generate, into this folder
+    bool enviar = false;                       // generate into the temporary folder and upload
     std::optional<std::set<int32_t>> produtos; // none: every product of the listing
 };
 

@@ -25,6 +25,10 @@ TclsInfoGeraisGerador::TclsInfoGeraisGerador(TConexao* conexao) {
     PesquisaGerador->DefineConexao(conexao);
 }
 
-TConexao* TclsInfoGeraisGerador::Conexao() { return g_conexaoCompartilhada; }
+TConexao* TclsInfoGeraisGerador::Conexao() {
+    return g_conexaoCompartilhada;
+}
 
-void CriarInfoGerais(TConexao* conexao) { InfoGerais = std::make_unique<TclsInfoGeraisGerador>(conexao); }
+void CriarInfoGerais(TConexao* conexao) {
+    InfoGerais = std::make_unique<TclsInfoGeraisGerador>(conexao);
+}

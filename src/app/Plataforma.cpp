@@ -14,8 +14,14 @@ fs::path RaizKorvex() {
     return fs::current_path();
 }
 
-fs::path CaminhoBancoListagem() { return RaizKorvex() / "VELTRAN" / "KORVEX" / "TABELA" / "KORVEX.db"; }
+fs::path CaminhoBancoListagem() {
+    return RaizKorvex() / "VELTRAN" / "KORVEX" / "TABELA" / "KORVEX.db";
+}
 
-fs::path CaminhoArquivoReferencia() { return RaizKorvex() / "VELTRAN" / "TABELA" / "DRQ_VELTRAN.MDB"; }
+fs::path CaminhoArquivoReferencia() {
+    return RaizKorvex() / "VELTRAN" / "TABELA" / "DRQ_VELTRAN.MDB";
+}
 
-std::string PastaTemporaria() { return (RaizKorvex() / "VELTRAN" / "KORVEX" / "TEMP").string() + "/"; }
+std::string PastaTemporaria() {
+    return (RaizKorvex() / "VELTRAN" / "KORVEX" / "TEMP").string() + "/";
+}

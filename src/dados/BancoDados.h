@@ -109,8 +109,8 @@ public:
     void Ultimo();
     void Proximo();
     void Anterior();
-    bool Fim() const;     // past the last row (or no rows)
-    bool Inicio() const;  // before the first row (or no rows)
+    bool Fim() const;    // past the last row (or no rows)
+    bool Inicio() const; // before the first row (or no rows)
     bool Vazia() const { return linhas_.empty(); }
 
     int QuantidadeCampos() const { return static_cast<int>(colunas_.size()); }

@@ -24,11 +24,16 @@ char32_t Maiuscula(char32_t c) {
         return c - 32;
     }
     switch (c) {
-    case 0xFF: return 0x178; // ÿ
-    case 0x161: return 0x160; // š
-    case 0x153: return 0x152; // œ
-    case 0x17E: return 0x17D; // ž
-    default: return c;
+    case 0xFF:
+        return 0x178; // ÿ
+    case 0x161:
+        return 0x160; // š
+    case 0x153:
+        return 0x152; // œ
+    case 0x17E:
+        return 0x17D; // ž
+    default:
+        return c;
     }
 }
 
@@ -41,18 +46,45 @@ char32_t Base(char32_t c) {
         return 'A';
     }
     switch (c) {
-    case 0xC7: return 'C';
-    case 0xC8: case 0xC9: case 0xCA: case 0xCB: return 'E';
-    case 0xCC: case 0xCD: case 0xCE: case 0xCF: return 'I';
-    case 0xD0: return 'D';
-    case 0xD1: return 'N';
-    case 0xD2: case 0xD3: case 0xD4: case 0xD5: case 0xD6: case 0xD8: return 'O';
-    case 0xD9: case 0xDA: case 0xDB: case 0xDC: return 'U';
-    case 0xDD: case 0x178: return 'Y';
-    case 0x160: return 'S';
-    case 0x17D: return 'Z';
-    case 0x152: return 'O';
-    default: return c;
+    case 0xC7:
+        return 'C';
+    case 0xC8:
+    case 0xC9:
+    case 0xCA:
+    case 0xCB:
+        return 'E';
+    case 0xCC:
+    case 0xCD:
+    case 0xCE:
+    case 0xCF:
+        return 'I';
+    case 0xD0:
+        return 'D';
+    case 0xD1:
+        return 'N';
+    case 0xD2:
+    case 0xD3:
+    case 0xD4:
+    case 0xD5:
+    case 0xD6:
+    case 0xD8:
+        return 'O';
+    case 0xD9:
+    case 0xDA:
+    case 0xDB:
+    case 0xDC:
+        return 'U';
+    case 0xDD:
+    case 0x178:
+        return 'Y';
+    case 0x160:
+        return 'S';
+    case 0x17D:
+        return 'Z';
+    case 0x152:
+        return 'O';
+    default:
+        return c;
     }
 }
 
@@ -86,8 +118,12 @@ struct Token {
     ParametroSQL valor;
 };
 
-bool InicioIdentificador(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
-bool ParteIdentificador(unsigned char c) { return std::isalnum(c) || c == '_' || c == '$' || c >= 0x80; }
+bool InicioIdentificador(unsigned char c) {
+    return std::isalpha(c) || c == '_' || c >= 0x80;
+}
+bool ParteIdentificador(unsigned char c) {
+    return std::isalnum(c) || c == '_' || c == '$' || c >= 0x80;
+}
 
 bool IgualSemCaixa(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
@@ -135,7 +171,8 @@ std::vector<Token> Tokenizar(std::string_view s) {
             } else {
                 tokens.push_back({TipoToken::Literal, std::string(s.substr(inicio, i - inicio)), valor});
             }
-        } else if (std::isdigit(c) || (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+        } else if (std::isdigit(c) ||
+                   (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
             bool real = false;
             while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
                 ++i;

@@ -67,8 +67,8 @@ private:
     QLabel* lb_dtatualizacao;
 
     static constexpr int kNenhumLigado = 100;
-    int FLigado = kNenhumLigado;   // index of the lit tile, 100 when none
-    bool FLigouDesde = false;      // a tile was lit since the pointer last crossed the background
-    int FX = 0;                    // last pointer position over the background
+    int FLigado = kNenhumLigado; // index of the lit tile, 100 when none
+    bool FLigouDesde = false;    // a tile was lit since the pointer last crossed the background
+    int FX = 0;                  // last pointer position over the background
     int FY = 0;
 };

@@ -112,8 +112,8 @@ protected:
     ParametrosEnvio parametros;
     AcompanhamentoEnvio acompanhamento;
     std::vector<std::string> log;
-    std::vector<size_t> caixasNoLog;  // boxes shown when each log line came
-    std::vector<long> progresso;      // -maximum at the start, then the log size at each step
+    std::vector<size_t> caixasNoLog; // boxes shown when each log line came
+    std::vector<long> progresso;     // -maximum at the start, then the log size at each step
 };
 
 TEST_F(GeracaoLETeste, SomenteGerarGravaOsMarcadosNaOrdemDaListaSemUsarARede) {
@@ -140,7 +140,8 @@ TEST_F(GeracaoLETeste, SomenteGerarGravaOsMarcadosNaOrdemDaListaSemUsarARede) {
     ASSERT_EQ(linhas.size(), 5u);
     EXPECT_EQ(linhas[0], "VERSAO 07/11/2018");
     EXPECT_EQ(linhas[1].substr(0, 31), "P2001234562   10852872000401001");
-    EXPECT_EQ(linhas[1].substr(31, 12), "TV A\xC7" "A\xCD 43\" ");
+    EXPECT_EQ(linhas[1].substr(31, 12), "TV A\xC7"
+                                        "A\xCD 43\" ");
     // Inputs in the order the database returns them; the coefficients with every digit.
     EXPECT_EQ(linhas[2].substr(0, 22), "I2001234562   1    1 E");
     EXPECT_EQ(linhas[2].substr(34, 20), "00000000000001234567");
@@ -220,8 +221,8 @@ TEST_F(GeracaoLETeste, ErroNaGeracaoParaSemEnviarNemMostrarCaixas) {
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);
         TConexao& conexao = dm_DatConn->adocon_korvex;
-        for (const char* tabela : {"KX_EXPINSUMO", "KX_EXPPRODUTO", "KX_EMPRESA", "KXUNIDADES", "T_PROXVM",
-                                   "PRJ_TIPO_PROD"}) {
+        for (const char* tabela :
+             {"KX_EXPINSUMO", "KX_EXPPRODUTO", "KX_EMPRESA", "KXUNIDADES", "T_PROXVM", "PRJ_TIPO_PROD"}) {
             conexao.Executar(std::string("DELETE FROM ") + tabela);
         }
         CriarListagemEnvio(conexao);
