@@ -292,8 +292,7 @@ int ComandoSQL(const Argumentos& args) {
     TConexao conexao;
     conexao.Abrir(CaminhoBancoListagem().string(), kSenhaBanco);
     TConsulta q(&conexao);
-    q.DefinirSQL(args[0]);
-    q.Abrir();
+    q.Abrir(args[0]);
     if (q.QuantidadeCampos() == 0) {
         std::cout << q.LinhasAfetadas() << " linha(s) afetada(s)\n";
         return 0;

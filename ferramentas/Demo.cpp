@@ -183,9 +183,8 @@ void PreencherReferencias(TConexao& c) {
                 std::string detalhe = "000" + std::to_string(d + 1);
                 Inserir(c, "PROD_ITEM", "cd_produto_xvm, cd_mercadoria_ncm, vtncm_detalhe", {vlt, ncm, detalhe});
                 TConsulta existe(&c);
-                existe.DefinirSQL("SELECT * FROM VLT_NCM WHERE vtncm_codigo = " + Q(ncm) +
-                                  " AND vtncm_detalhe = " + Q(detalhe));
-                existe.Abrir();
+                existe.Abrir("SELECT * FROM VLT_NCM WHERE vtncm_codigo = " + Q(ncm) +
+                             " AND vtncm_detalhe = " + Q(detalhe));
                 if (existe.Vazia()) {
                     Inserir(c, "VLT_NCM", "vtncm_codigo, vtncm_detalhe, vtncm_descricao",
                             {ncm, detalhe,
@@ -212,10 +211,9 @@ void CriarProduto(TConexao& c, const std::string& inscricao, int codigo, size_t 
     const std::string vlt = std::string(kProdutos[produto].codigo).substr(0, 4);
     // The product's own NCM: the first allowed for its type.
     TConsulta q(&c);
-    q.DefinirSQL("SELECT nps_ncm, uni_codigo FROM PRJ_NCM_PROD_VLT, PRJ_NCM WHERE nps_ncm = ncm_codigo AND "
-                 "nps_codprod = " +
-                 Q(vlt) + " AND nps_codtipo = " + Q(kTipos[tipo].codigo) + " ORDER BY nps_ncm");
-    q.Abrir();
+    q.Abrir("SELECT nps_ncm, uni_codigo FROM PRJ_NCM_PROD_VLT, PRJ_NCM WHERE nps_ncm = ncm_codigo AND "
+            "nps_codprod = " +
+            Q(vlt) + " AND nps_codtipo = " + Q(kTipos[tipo].codigo) + " ORDER BY nps_ncm");
     const std::string ncmProduto = q.Texto("nps_ncm");
     c.Executar(" INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
                "  exp_tipoprodvlt, exp_modprod, exp_status, cus_codigo, mod_codemp) VALUES ( " +
@@ -223,11 +221,10 @@ void CriarProduto(TConexao& c, const std::string& inscricao, int codigo, size_t 
                Q(kTipos[tipo].codigo) + " , " + Q(modelo) + " , null , " + Q(centro) + " , " + Q(codModelo) + " ) ");
 
     TConsulta itens(&c);
-    itens.DefinirSQL("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, b.vtncm_descricao, n.uni_codigo FROM PROD_ITEM a, "
-                     "VLT_NCM b, PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = "
-                     "b.vtncm_detalhe AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = " +
-                     Q(vlt) + " ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
-    itens.Abrir();
+    itens.Abrir("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, b.vtncm_descricao, n.uni_codigo FROM PROD_ITEM a, "
+                "VLT_NCM b, PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = "
+                "b.vtncm_detalhe AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = " +
+                Q(vlt) + " ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
     int codins = 0;
     size_t posicao = produto;
     for (const auto& ins : insumos) {
@@ -339,11 +336,10 @@ std::string LinhaEstruturaPropria(const std::string& tipo, const std::string& nc
 // inputs (company 200123456, product 5), so that the import can be tried at once.
 void EscreverExemploImportacao(TConexao& c, const fs::path& arquivo) {
     TConsulta itens(&c);
-    itens.DefinirSQL("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, n.uni_codigo FROM PROD_ITEM a, VLT_NCM b, "
-                     "PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = b.vtncm_detalhe "
-                     "AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = '0412' "
-                     "ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
-    itens.Abrir();
+    itens.Abrir("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, n.uni_codigo FROM PROD_ITEM a, VLT_NCM b, "
+                "PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = b.vtncm_detalhe "
+                "AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = '0412' "
+                "ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
     std::vector<std::string> linhas;
     for (int k = 0; k < 2 && !itens.Fim(); ++k, itens.Proximo()) {
         linhas.push_back(

@@ -49,15 +49,13 @@ int ComandoImportar(const Argumentos& args) {
     TConexao& conexao = dm_DatConn->adocon_korvex;
 
     TConsulta consulta(&conexao);
-    consulta.DefinirSQL(" SELECT T1.emp_razao FROM " + clsTabACCESS::TabEmpresa() +
-                        " T1  WHERE T1.emp_inscvlt = " + Q(inscricao));
-    consulta.Abrir();
+    consulta.Abrir(" SELECT T1.emp_razao FROM " + clsTabACCESS::TabEmpresa() +
+                   " T1  WHERE T1.emp_inscvlt = " + Q(inscricao));
     if (consulta.Vazia()) {
         throw ErroGeral("A empresa de inscrição " + inscricao + " não está cadastrada.");
     }
-    consulta.DefinirSQL(" SELECT T1.exp_codprodvlt FROM " + clsTabACCESS::TabExpProduto() +
-                        " T1  WHERE T1.emp_inscvlt = " + Q(inscricao) + "    AND T1.exp_codprod = " + codProd);
-    consulta.Abrir();
+    consulta.Abrir(" SELECT T1.exp_codprodvlt FROM " + clsTabACCESS::TabExpProduto() +
+                   " T1  WHERE T1.emp_inscvlt = " + Q(inscricao) + "    AND T1.exp_codprod = " + codProd);
     if (consulta.Vazia()) {
         throw ErroGeral("O produto " + codProd + " não existe na listagem da empresa " + inscricao + ".");
     }

@@ -44,9 +44,5 @@ bool Tdm_DatConn::Conectar() {
 }
 
 TConsulta& AbrirLista(const std::string& sql) {
-    TConsulta& q = dm_DatConn->qry_sel;
-    q.Fechar();
-    q.DefinirSQL(sql);
-    q.Abrir();
-    return q;
+    return dm_DatConn->qry_sel.Abrir(sql);
 }

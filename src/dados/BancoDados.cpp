@@ -194,9 +194,7 @@ void TConexao::DesfazerTransacao() {
 }
 
 int TConexao::Executar(const std::string& sql) {
-    TConsulta consulta(this);
-    consulta.DefinirSQL(sql);
-    return consulta.ExecutarComando();
+    return TConsulta(this).ExecutarComando(sql);
 }
 
 void TConexao::ExecutarNativo(const std::string& sql) {
@@ -312,6 +310,17 @@ void TConsulta::Abrir() {
     linhas_ = std::move(linhas);
     posicao_ = 0;
     ativa_ = true;
+}
+
+TConsulta& TConsulta::Abrir(std::string sql) {
+    DefinirSQL(std::move(sql));
+    Abrir();
+    return *this;
+}
+
+int TConsulta::ExecutarComando(std::string sql) {
+    DefinirSQL(std::move(sql));
+    return ExecutarComando();
 }
 
 int TConsulta::ExecutarComando() {

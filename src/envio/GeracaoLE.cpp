@@ -32,13 +32,6 @@ private:
     TLExItemProduto& produto_;
 };
 
-TConsulta& AbrirConsulta(TConsulta& consulta, const std::string& sql) {
-    consulta.Fechar();
-    consulta.DefinirSQL(sql);
-    consulta.Abrir();
-    return consulta;
-}
-
 // Writes one ticked product: its row into the product writer and its "P" line, then each of
 // its inputs into the input writer and its "I" line, every column read as text through the
 // records' setters. One product's inputs are in memory at a time.
@@ -52,7 +45,7 @@ void GravarProdutoEInsumos(const std::string& inscricao, const std::string& codi
     }
     const std::string codigoTexto = std::to_string(codigo);
 
-    TConsulta& p = AbrirConsulta(consulta, SQLProdutoEnvio(inscricao, codigoTexto));
+    TConsulta& p = consulta.Abrir(SQLProdutoEnvio(inscricao, codigoTexto));
     if (p.Vazia()) {
         throw ErroGeral("O produto " + codigoTexto + " não está mais na listagem da empresa " + inscricao +
                         ": foi excluído depois que a lista de produtos foi carregada. Localize os produtos "
@@ -69,7 +62,7 @@ void GravarProdutoEInsumos(const std::string& inscricao, const std::string& codi
     produto.Set_mod_codemp(p.Texto("mod_codemp"));
     produto.GravarProduto();
 
-    TConsulta& i = AbrirConsulta(consulta, SQLInsumosEnvio(inscricao, codigoTexto));
+    TConsulta& i = consulta.Abrir(SQLInsumosEnvio(inscricao, codigoTexto));
     // Columns found once per product rather than by name on every row.
     const auto coluna = [&i](std::string_view nome) { return i.IndiceCampo(nome); };
     const int empresa = coluna("emp_inscvlt"), codProd = coluna("exp_codprod"), codIns = coluna("exp_codins"),

@@ -218,9 +218,7 @@ bool TFModelPrincipal::AguardarNovoRegistro(TConsulta& consulta, const std::stri
     espera.pgb->setValue(0);
     const int alvo = quantidadeLista + 1;
     for (int rodada = 1; rodada <= kRodadasAguardarRegistro; ++rodada) {
-        consulta.Fechar();
-        consulta.DefinirSQL(sql);
-        consulta.Abrir();
+        consulta.Abrir(sql);
         consulta.Ultimo();
         consulta.Primeiro();
         const int linhas = consulta.QuantidadeRegistros();
