@@ -2,9 +2,9 @@
 
 #include "Comandos.h"
 
-#include "app/Plataforma.h"
 #include "comum/Cp1252.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
 #include "comum/Utf8.h"
 #include "dados/BancoDados.h"
 #include "dados/Esquema.h"

@@ -4,9 +4,9 @@
 
 #include "Comandos.h"
 
-#include "app/Plataforma.h"
 #include "comum/Cp1252.h"
 #include "comum/Numeros.h"
+#include "comum/Plataforma.h"
 #include "comum/RotinasUteis.h"
 #include "dados/BancoDados.h"
 

@@ -5,11 +5,10 @@
 #include "CaixasConsole.h"
 #include "Comandos.h"
 
-#include "app/DatConn.h"
-#include "app/clsPastas.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/clsTabACCESS.h"
 #include "importacao/ImportacaoEstruturaPropria.h"
 
@@ -62,7 +61,6 @@ int ComandoImportar(const Argumentos& args) {
     const std::string codProdVlt = consulta.Texto("exp_codprodvlt");
     consulta.Fechar();
 
-    NovaPastas();
     TclsImportacaoEstruturaPropria importacao(conexao);
     importacao.AoRegistrar = MostrarLinhaLog;
     const auto resultado = importacao.ImportarArquivo({arquivo, inscricao, codProd, codProdVlt, false});

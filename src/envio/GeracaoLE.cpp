@@ -1,6 +1,5 @@
 #include "envio/GeracaoLE.h"
 
-#include "app/clsPastas.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
@@ -101,8 +100,8 @@ std::string CarimboArquivoLE(const std::tm& momento) {
     return texto;
 }
 
-bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento) {
-    if (!Pastas || !parametros.consulta) {
+ResultadoEnvio GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento) {
+    if (parametros.pasta.empty() || !parametros.consulta) {
         throw ErroGeral("O envio da listagem foi iniciado sem pasta de destino ou sem consulta ao banco.");
     }
     const auto registrar = [&](const std::string& linha) {
@@ -121,8 +120,8 @@ bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio&
     TLExItemProduto produto;
     TLExItemInsumo insumo;
     const std::time_t agora = std::time(nullptr);
-    Pastas->DefineNomeArquivo(parametros.inscricao + CarimboArquivoLE(*std::localtime(&agora)));
-    const std::string caminho = Pastas->CaminhoArquivo();
+    const std::string caminho =
+        parametros.pasta + "LE" + parametros.inscricao + CarimboArquivoLE(*std::localtime(&agora)) + ".TXT";
     {
         produto.AbrirArquivo(caminho);
         FechamentoArquivo fechamento(produto);
@@ -154,5 +153,5 @@ bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio&
         CaixaInformacao("Erro",
                         "Erro no Envio do arquivo via FTP! Favor verificar o log de exceções para apurar o erro.");
     }
-    return sucesso;
+    return {caminho, sucesso};
 }

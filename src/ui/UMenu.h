@@ -31,6 +31,10 @@ public:
     // Installs the window that an entry opens, for every menu. An entry without one
     // tells the user that its module is not available in this version.
     static void RegistrarJanela(Janela janela, FabricaJanela fabrica);
+    // The same for a window class whose constructor takes the owner.
+    template <class TJanela> static void RegistrarJanela(Janela janela) {
+        RegistrarJanela(janela, [](QWidget* dono) { return std::make_unique<TJanela>(dono); });
+    }
 
     explicit TFMenu(QWidget* pai = nullptr);
 

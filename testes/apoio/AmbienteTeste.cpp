@@ -1,6 +1,6 @@
 #include "apoio/AmbienteTeste.h"
 
-#include "app/Plataforma.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 #include "dados/Esquema.h"
 

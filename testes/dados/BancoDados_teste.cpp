@@ -1,5 +1,6 @@
 #include "apoio/AmbienteTeste.h"
 #include "comum/Erros.h"
+#include "comum/LetrasCp1252.h"
 #include "dados/BancoDados.h"
 #include "dados/DialetoJet.h"
 

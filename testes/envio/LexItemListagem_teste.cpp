@@ -1,6 +1,6 @@
 #include "apoio/AmbienteTeste.h"
-#include "app/Plataforma.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
 #include "envio/LexItemListagem.h"
 
 #include <gmock/gmock.h>

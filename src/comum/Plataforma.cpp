@@ -1,4 +1,4 @@
-#include "app/Plataforma.h"
+#include "comum/Plataforma.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "cadastros/CompPesqReg.h"
+#include "dados/CompPesqReg.h"
 
 #include "comum/Erros.h"
 #include "comum/RotinasUteis.h"

@@ -1,4 +1,4 @@
-#include "app/UAplicacao.h"
+#include "ui/UAplicacao.h"
 
 #include "comum/CaixasMensagem.h"
 

@@ -1,4 +1,4 @@
-#include "app/InfoGerais.h"
+#include "dados/InfoGerais.h"
 
 namespace {
 TConexao* g_conexaoCompartilhada = nullptr;

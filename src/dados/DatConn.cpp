@@ -1,9 +1,9 @@
-#include "app/DatConn.h"
+#include "dados/DatConn.h"
 
-#include "app/InfoGerais.h"
-#include "app/Plataforma.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
+#include "dados/InfoGerais.h"
 
 #include <filesystem>
 
