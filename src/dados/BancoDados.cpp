@@ -2,7 +2,9 @@
 
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
+#include "dados/ChaveBanco.h"
 #include "dados/DialetoJet.h"
+#include "dados/Esquema.h"
 
 #include <sqlite3.h>
 
@@ -106,9 +108,11 @@ void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha
     banco_ = banco;
     arquivo_ = arquivo;
     try {
-        Configurar(senha);
+        Configurar(senha, novo);
         if (novo) {
             ExecutarSimples(banco_, "PRAGMA journal_mode = WAL;");
+        } else {
+            AtualizarEsquema(*this);
         }
     } catch (...) {
         Fechar();
@@ -116,12 +120,26 @@ void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha
     }
 }
 
-void TConexao::Configurar(const std::string& senha) {
-    if (sqlite3_key(banco_, senha.data(), static_cast<int>(senha.size())) != SQLITE_OK) {
-        FalhaBanco(banco_);
-    }
+void TConexao::Configurar(const std::string& senha, bool novo) {
     // A wrong key only shows at the first read: read now, so that opening fails.
-    ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
+    const auto chavear = [this](const std::string& chave) {
+        if (sqlite3_key(banco_, chave.data(), static_cast<int>(chave.size())) != SQLITE_OK) {
+            FalhaBanco(banco_);
+        }
+        ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
+    };
+    // An existing file is keyed with the key already derived from the password for it, when there
+    // is one (the list query's connection opens the file the main connection opened). Should that
+    // key not read the file, the password is given as usual: the engine's own message then says why.
+    const std::string derivada = novo ? std::string() : ChaveBrutaBanco(arquivo_, senha);
+    try {
+        chavear(derivada.empty() ? senha : derivada);
+    } catch (const ErroBanco&) {
+        if (derivada.empty()) {
+            throw;
+        }
+        chavear(senha);
+    }
     sqlite3_busy_timeout(banco_, 5000);
     sqlite3_extended_result_codes(banco_, 0);
     RegistrarFuncoesJet(banco_);

@@ -58,7 +58,7 @@ public:
 
 private:
     void AbrirArquivo(const std::string& arquivo, const std::string& senha, int flags, bool novo);
-    void Configurar(const std::string& senha);
+    void Configurar(const std::string& senha, bool novo);
     void LiberarCache();
 
     sqlite3* banco_ = nullptr;

@@ -2,9 +2,11 @@
 
 #include "comum/LetrasCp1252.h"
 #include "comum/Utf8.h"
+#include "dados/Esquema.h"
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <vector>
@@ -24,7 +26,8 @@ std::vector<char32_t> Dobrar(std::string_view t) {
 // ---------------------------------------------------------------------------
 // Tokens of a Jet statement.
 
-enum class TipoToken { Espaco, Literal, Numero, Identificador, Outro };
+// Chave: a bound key of a trimmed text, put in by AcrescentarChavesTexto.
+enum class TipoToken { Espaco, Literal, Numero, Identificador, Outro, Chave };
 
 struct Token {
     TipoToken tipo;
@@ -198,6 +201,96 @@ void RemoverAlias(std::vector<Token>& t) {
     }
 }
 
+bool EhPalavra(const Token& t, std::string_view palavra) {
+    return t.tipo == TipoToken::Identificador && IgualSemCaixa(t.texto, palavra);
+}
+
+bool EhSimbolo(const Token& t, std::string_view simbolo) {
+    return t.tipo == TipoToken::Outro && t.texto == simbolo;
+}
+
+// Whether `coluna` of the table named or aliased `qualificador` has its trimmed text's key indexed.
+// `tabelas` pairs each name and alias of such a table in the statement with the table.
+bool TextoComChave(const std::vector<std::pair<std::string, const TabelaEsquema*>>& tabelas,
+                   const std::string& qualificador, const std::string& coluna) {
+    for (const auto& [nome, tabela] : tabelas) {
+        if (IgualSemCaixa(nome, qualificador)) {
+            for (const auto& c : tabela->textosComChave) {
+                if (IgualSemCaixa(c, coluna)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// TRIM(A.column) = 'text' trims the text of every row it looks at, and no index can serve it. Where
+// A is a table (or its alias) with an index on the key of that column's trimmed text (Esquema), the
+// comparison becomes (chave_jet(A.column) = <key of 'text'> AND TRIM(A.column) = 'text'): texts
+// equal under the collation have equal keys, so exactly the same rows match, and the index finds
+// the few rows that share the key. Only a comparison that stands whole after WHERE, AND, OR or an
+// opening parenthesis, up to AND, OR, a closing parenthesis or the end, is changed.
+void AcrescentarChavesTexto(std::vector<Token>& t) {
+    if (std::none_of(t.begin(), t.end(), [](const Token& k) { return EhPalavra(k, "TRIM"); }) ||
+        std::any_of(t.begin(), t.end(), [](const Token& k) { return EhPalavra(k, "BETWEEN"); })) {
+        return; // (the AND of a BETWEEN is no conjunction)
+    }
+    std::vector<std::pair<std::string, const TabelaEsquema*>> tabelas;
+    for (size_t i = 0; i < t.size(); ++i) {
+        const TabelaEsquema* tabela =
+            t[i].tipo == TipoToken::Identificador ? TabelaEsquemaPorNome(t[i].texto) : nullptr;
+        if (!tabela || tabela->textosComChave.empty()) {
+            continue;
+        }
+        tabelas.emplace_back(t[i].texto, tabela);
+        size_t alias = Proximo(t, i + 1);
+        if (alias < t.size() && EhPalavra(t[alias], "AS")) {
+            alias = Proximo(t, alias + 1);
+        }
+        if (alias < t.size() && t[alias].tipo == TipoToken::Identificador) {
+            tabelas.emplace_back(t[alias].texto, tabela);
+        }
+    }
+    size_t anterior = t.size();
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i].tipo == TipoToken::Espaco) {
+            continue;
+        }
+        const bool inicioDeTermo =
+            anterior < t.size() && (EhPalavra(t[anterior], "WHERE") || EhPalavra(t[anterior], "AND") ||
+                                    EhPalavra(t[anterior], "OR") || EhSimbolo(t[anterior], "("));
+        anterior = i;
+        if (!inicioDeTermo || !EhPalavra(t[i], "TRIM")) {
+            continue;
+        }
+        // p: TRIM ( qualifier . column ) = 'text', then the token after the comparison (or the end).
+        size_t p[9] = {i};
+        for (size_t k = 1; k < 9; ++k) {
+            p[k] = p[k - 1] < t.size() ? Proximo(t, p[k - 1] + 1) : t.size();
+        }
+        if (p[7] >= t.size() || !EhSimbolo(t[p[1]], "(") || t[p[2]].tipo != TipoToken::Identificador ||
+            !EhSimbolo(t[p[3]], ".") || t[p[4]].tipo != TipoToken::Identificador || !EhSimbolo(t[p[5]], ")") ||
+            !EhSimbolo(t[p[6]], "=") || t[p[7]].tipo != TipoToken::Literal) {
+            continue;
+        }
+        if (p[8] < t.size() && !EhPalavra(t[p[8]], "AND") && !EhPalavra(t[p[8]], "OR") && !EhSimbolo(t[p[8]], ")")) {
+            continue;
+        }
+        if (!TextoComChave(tabelas, t[p[2]].texto, t[p[4]].texto)) {
+            continue;
+        }
+        const int64_t valor = ChaveJet(std::get<std::string>(t[p[7]].valor));
+        t.insert(t.begin() + static_cast<std::ptrdiff_t>(p[7]) + 1, {TipoToken::Outro, ")", {}});
+        t.insert(t.begin() + static_cast<std::ptrdiff_t>(i),
+                 {{TipoToken::Outro, "(chave_jet(" + t[p[2]].texto + "." + t[p[4]].texto + ") = ", {}},
+                  {TipoToken::Chave, "?", valor},
+                  {TipoToken::Outro, " AND ", {}}});
+        i = p[7] + 4;
+        anterior = i;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // SQL functions.
 
@@ -303,6 +396,15 @@ void FuncaoLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_int(ctx, ok ? 1 : 0);
 }
 
+// chave_jet(text): the key of the trimmed text (ChaveJet), null for null.
+void FuncaoChaveJet(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+    } else {
+        sqlite3_result_int64(ctx, ChaveJet(TextoDe(argv[0])));
+    }
+}
+
 int ColacaoJet(void*, int na, const void* a, int nb, const void* b) {
     return CompararJet(std::string_view(static_cast<const char*>(a), static_cast<size_t>(na)),
                        std::string_view(static_cast<const char*>(b), static_cast<size_t>(nb)));
@@ -317,6 +419,7 @@ bool CombinaLike(std::string_view texto, std::string_view padrao) {
 SQLTraduzido TraduzirSQL(std::string_view jet) {
     std::vector<Token> tokens = Tokenizar(jet);
     RemoverAlias(tokens);
+    AcrescentarChavesTexto(tokens);
     SQLTraduzido saida;
     saida.texto.reserve(jet.size() + 16);
     // Numbers after ORDER BY, GROUP BY, LIMIT or OFFSET keep their positional meaning
@@ -327,6 +430,10 @@ SQLTraduzido TraduzirSQL(std::string_view jet) {
         case TipoToken::Literal:
             saida.texto += "? COLLATE JET";
             saida.parametros.push_back(std::move(t.valor));
+            break;
+        case TipoToken::Chave:
+            saida.texto += '?';
+            saida.parametros.push_back(t.valor);
             break;
         case TipoToken::Numero:
             if (numeroLiteral) {
@@ -364,5 +471,6 @@ void RegistrarFuncoesJet(sqlite3* banco) {
     sqlite3_create_function(banco, "switch", -1, flags, nullptr, FuncaoSwitch, nullptr, nullptr);
     sqlite3_create_function(banco, "like", 2, flags, nullptr, FuncaoLike, nullptr, nullptr);
     sqlite3_create_function(banco, "like", 3, flags, nullptr, FuncaoLike, nullptr, nullptr);
+    sqlite3_create_function(banco, "chave_jet", 1, flags, nullptr, FuncaoChaveJet, nullptr, nullptr);
     sqlite3_create_collation(banco, "JET", SQLITE_UTF8, nullptr, ColacaoJet);
 }

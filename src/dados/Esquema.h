@@ -19,7 +19,15 @@ struct TabelaEsquema {
     std::vector<std::string> chave;                // primary key columns
     std::vector<std::vector<std::string>> indices; // further indexes
     bool referencia = false;                       // filled from the agency's data
+    // Text columns that statements compare as TRIM(column) = 'text' (the duplicate checks). An index
+    // of the table holds each one's key, chave_jet(column) (ChaveJet of the trimmed text), and the
+    // data layer lets such a comparison find its rows through that key (see TraduzirSQL) instead of
+    // trimming the text of every row.
+    std::vector<std::string> textosComChave = {};
 };
+
+// The version of the schema that CriarEsquema makes, kept in the database's user_version.
+inline constexpr int kVersaoEsquema = 1;
 
 // Every table of the listing database, in creation order.
 const std::vector<TabelaEsquema>& TabelasEsquema();
@@ -27,5 +35,10 @@ const std::vector<TabelaEsquema>& TabelasEsquema();
 // The table of that name (compared without case), or nullptr.
 const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome);
 
-// Creates every table and index on a new, empty database, in one transaction.
+// Creates every table, index and trigger on a new, empty database, in one transaction.
 void CriarEsquema(TConexao& conexao);
+
+// Brings a listing database made by an earlier version of the program to this schema, in one
+// transaction, keeping every row as it was; does nothing to a current database or to a file
+// without the listing's tables. Version 1 indexes the keys of the trimmed texts.
+void AtualizarEsquema(TConexao& conexao);
