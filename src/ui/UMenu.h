@@ -32,6 +32,9 @@ public:
     // tells the user that its module is not available in this version.
     static void RegistrarJanela(Janela janela, FabricaJanela fabrica);
 
+    // Tells the user that the module asked for is not available in this version.
+    static void AvisarModuloIndisponivel();
+
     explicit TFMenu(QWidget* pai = nullptr);
 
     // The notice page of the service portal.
