@@ -3,6 +3,7 @@
 #include "comum/EscolherArquivoQt.h"
 #include "envio/UAssisEnvioLE.h"
 #include "importacao/UImportEstruturaPropria.h"
+#include "listagem/UConsultaLE.h"
 #include "ui/UMenu.h"
 
 void RegistrarAssistentes() {
@@ -10,6 +11,8 @@ void RegistrarAssistentes() {
     if (!EscolhaArquivoAtual()) {
         DefinirEscolhaArquivo(&escolhaArquivo);
     }
+    TFMenu::RegistrarJanela(TFMenu::Janela::ConsultaLE,
+                            [](QWidget* dono) { return std::make_unique<TFConsultaLE>(dono); });
     TFMenu::RegistrarJanela(TFMenu::Janela::AssisEnvioLE,
                             [](QWidget* dono) { return std::make_unique<TFAssisEnvioLE>(dono); });
     TFMenu::RegistrarJanela(TFMenu::Janela::ImportEstruturaPropria,
