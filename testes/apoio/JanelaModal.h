@@ -28,3 +28,14 @@ inline void QuandoModal(std::function<void(QWidget*)> acao) {
     });
     timer->start(10);
 }
+
+// As QuandoModal, and closes the window afterwards if `acao` left it open, so that a check
+// that failed inside `acao` never leaves the test waiting on the window.
+inline void NaJanelaModal(std::function<void(QWidget*)> acao) {
+    QuandoModal([acao](QWidget* janela) {
+        acao(janela);
+        if (janela->isVisible()) {
+            janela->close();
+        }
+    });
+}
