@@ -24,6 +24,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -127,10 +128,11 @@ TFConsultaLE::TFConsultaLE(QWidget* pai) : TFModelPrincipal(pai) {
 TFConsultaLE::~TFConsultaLE() = default;
 
 void TFConsultaLE::FormShow() {
-    // The browser fills the screen's work area.
+    // The browser, with its frame, fills the screen's work area.
     if (const QScreen* tela = screen()) {
+        const QMargins moldura = windowHandle() ? windowHandle()->frameMargins() : QMargins();
         const QRect area = tela->availableGeometry();
-        setFixedSize(area.size());
+        setFixedSize(area.marginsRemoved(moldura).size());
         move(area.topLeft());
     }
     TFModelPrincipal::FormShow();
