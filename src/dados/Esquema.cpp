@@ -158,3 +158,7 @@ void CriarEsquema(TConexao& conexao) {
         throw;
     }
 }
+
+void AtualizarEstatisticas(TConexao& conexao) {
+    conexao.ExecutarNativo("ANALYZE KX_EXPPRODUTO; ANALYZE T_PROXVM; ANALYZE PRJ_TIPO_PROD; ANALYZE KXUNIDADES;");
+}
