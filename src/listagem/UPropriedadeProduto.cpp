@@ -69,25 +69,25 @@ TFPropriedadeProduto::TFPropriedadeProduto(TClsLExProduto& produto, QWidget* don
     connect(botao2, &TImagem::Clicado, this, &TFPropriedadeProduto::botao2Click);
 
     gbEmpresa = CriarGrupo(" Informações da Empresa ", Panel3, "gbEmpresa", {8, 4, 766, 56});
-    Label1 = CriarRotulo("Insc. Veltran", gbEmpresa, "Label1", {12, 26, 104, 16});
-    staInscVlt = CriarTextoEstatico(gbEmpresa, "staInscVlt", {120, 22, 100, 24});
+    Label1 = CriarRotulo("Insc. Veltran", gbEmpresa, "Label1", {12, 26, 112, 16});
+    staInscVlt = CriarTextoEstatico(gbEmpresa, "staInscVlt", {126, 22, 100, 24});
     Label2 = CriarRotulo("Razão Social", gbEmpresa, "Label2", {236, 26, 90, 16});
     stc_RazSoc = CriarTextoEstatico(gbEmpresa, "stc_RazSoc", {330, 22, 424, 24});
 
     gbProduto = CriarGrupo(" Informações do Produto ", Panel3, "gbProduto", {8, 64, 766, 122});
-    Label5 = CriarRotulo("Cód. Produto", gbProduto, "Label5", {12, 26, 104, 16});
-    edtCodProdVlt = CriarCaixa(gbProduto, "edtCodProdVlt", {120, 22, 60, 24}, TFiltroCampo::Numerico);
+    Label5 = CriarRotulo("Cód. Produto", gbProduto, "Label5", {12, 26, 112, 16});
+    edtCodProdVlt = CriarCaixa(gbProduto, "edtCodProdVlt", {126, 22, 60, 24}, TFiltroCampo::Numerico);
     edtCodProdVlt->setMaxLength(4);
-    btnCodProdPesq = CriarBotaoPesquisa(gbProduto, "btnCodProdPesq", {184, 22, 26, 24});
+    btnCodProdPesq = CriarBotaoPesquisa(gbProduto, "btnCodProdPesq", {190, 22, 26, 24});
     Label6 = CriarRotulo("Descrição", gbProduto, "Label6", {236, 26, 90, 16});
     staDescProd = CriarTextoEstatico(gbProduto, "staDescProd", {330, 22, 424, 24});
-    Label7 = CriarRotulo("Tipo Produto", gbProduto, "Label7", {12, 58, 104, 16});
+    Label7 = CriarRotulo("Tipo Produto", gbProduto, "Label7", {12, 58, 112, 16});
     cmbTipoProd = new QComboBox(gbProduto);
     cmbTipoProd->setObjectName("cmbTipoProd");
-    cmbTipoProd->setGeometry(120, 54, 340, 24);
+    cmbTipoProd->setGeometry(126, 54, 340, 24);
     cmbTipoProd->setEditable(false);
-    Label8 = CriarRotulo("Descrição Modelo", gbProduto, "Label8", {12, 90, 104, 16});
-    edtDescModelo = CriarCaixa(gbProduto, "edtDescModelo", {120, 86, 634, 24}, TFiltroCampo::Livre);
+    Label8 = CriarRotulo("Descrição Modelo", gbProduto, "Label8", {12, 90, 112, 16});
+    edtDescModelo = CriarCaixa(gbProduto, "edtDescModelo", {126, 86, 628, 24}, TFiltroCampo::Livre);
 
     gbNCM = CriarGrupo(" NCM ", Panel3, "gbNCM", {8, 190, 379, 90});
     Label3 = CriarRotulo("Cód.", gbNCM, "Label3", {12, 26, 60, 16});
