@@ -1,12 +1,10 @@
 #include "envio/UAssistenteLE.h"
 
 #include "app/DatConn.h"
-#include "cadastros/UPesquisaGerador.h"
+#include "cadastros/UEmpresaInscricao.h"
 #include "comum/CaixasMensagem.h"
-#include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
 #include "dados/SQLListas.h"
-#include "dados/SelAccessUsoGeral.h"
 #include "ui/FigurasQt.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
@@ -183,20 +181,11 @@ void TFAssistenteLE::edtInscVltChange() {
     if (lvwProd->topLevelItemCount() > 0) {
         lvwProd->Esvaziar();
     }
-    const std::string inscricao = Aparar(edtInscVlt->text().toStdString());
-    if (inscricao.size() == 9 && EhInteiro(inscricao)) {
-        staRazSoc->setText(Q8(RazaoSocialEmpresa(inscricao)));
-    } else {
-        staRazSoc->clear();
-    }
+    staRazSoc->setText(RazaoSocialDigitada(edtInscVlt->text()));
 }
 
 void TFAssistenteLE::SpeedButton1Click() {
-    TListaNomeValor retorno;
-    if (TFPesquisaGerador::Pesquisar(0, retorno)) {
-        edtInscVlt->setText(Q8(retorno.Valor("EMP_INSCVLT")));
-        staRazSoc->setText(Q8(retorno.Valor("EMP_RAZAO")));
-    }
+    PesquisarEmpresa(edtInscVlt, staRazSoc);
 }
 
 bool TFAssistenteLE::EmpresaInformada() {

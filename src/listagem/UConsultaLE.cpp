@@ -1,9 +1,8 @@
 #include "listagem/UConsultaLE.h"
 
 #include "app/DatConn.h"
-#include "cadastros/UPesquisaGerador.h"
+#include "cadastros/UEmpresaInscricao.h"
 #include "comum/CaixasMensagem.h"
-#include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
 #include "dados/DelAccessUsoGeral.h"
 #include "dados/SQLListas.h"
@@ -151,21 +150,11 @@ void TFConsultaLE::edtInscVltChange() {
     if (lvwProd->topLevelItemCount() > 0) {
         EsvaziarLista();
     }
-    const std::string inscricao = Texto(edtInscVlt);
-    if (Aparar(inscricao).size() == 9 && EhInteiro(inscricao)) {
-        staRazSoc->setText(Q8(RazaoSocialEmpresa(inscricao)));
-    } else {
-        staRazSoc->clear();
-    }
+    staRazSoc->setText(RazaoSocialDigitada(edtInscVlt->text()));
 }
 
 void TFConsultaLE::sbtPesqClick() {
-    TListaNomeValor retorno;
-    if (TFPesquisaGerador::Pesquisar(0, retorno)) {
-        edtInscVlt->setText(Q8(retorno.Valor("EMP_INSCVLT")));
-        // After the change handling: a registration shorter than nine characters keeps its name.
-        staRazSoc->setText(Q8(retorno.Valor("EMP_RAZAO")));
-    }
+    PesquisarEmpresa(edtInscVlt, staRazSoc);
 }
 
 bool TFConsultaLE::ValidarEmpresa() {
