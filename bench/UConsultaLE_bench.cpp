@@ -11,10 +11,10 @@
 // Usage: UConsultaLE_bench [listing products] [zone products]
 // Runs on the platform that QT_QPA_PLATFORM names: offscreen, or xcb under Xvfb to paint for real.
 
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
 #include "comum/CaixasMensagem.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/Esquema.h"
 #include "dados/SQLListas.h"
 #include "listagem/UConsultaLE.h"

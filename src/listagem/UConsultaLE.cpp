@@ -1,9 +1,8 @@
 #include "listagem/UConsultaLE.h"
 
-#include "app/DatConn.h"
-#include "cadastros/UEmpresaInscricao.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/RotinasUteis.h"
+#include "dados/DatConn.h"
 #include "dados/DelAccessUsoGeral.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
@@ -11,6 +10,7 @@
 #include "listagem/UPropriedadeProduto.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
+#include "ui/UEmpresaInscricao.h"
 
 #include <QCollator>
 #include <QGroupBox>

@@ -1,10 +1,9 @@
 #include "listagem/UPropriedadeProduto.h"
 
-#include "app/DatConn.h"
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
+#include "dados/DatConn.h"
 #include "dados/InsAccessUsoGeral.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
@@ -13,6 +12,7 @@
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
 #include "ui/UMenu.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

@@ -1,7 +1,7 @@
 #include "apoio/BancoDemo.h"
 
-#include "app/DatConn.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 
 #include <stdexcept>
 

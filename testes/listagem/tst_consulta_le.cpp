@@ -7,11 +7,11 @@
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelaPesquisa.h"
 #include "apoio/JanelasAssistente.h"
-#include "app/DatConn.h"
+#include "app/UJanelas.h"
 #include "comum/CaixasRoteiro.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
-#include "envio/UAssistentes.h"
 #include "listagem/UConsultaLE.h"
 #include "listagem/UPropriedadeProduto.h"
 #include "ui/UControles.h"
@@ -361,9 +361,8 @@ private slots:
             // Another type, NCM and unit, and a model that sorts first.
             j->cmbTipoProd->setCurrentIndex(1);
             Digitar(j->edtCodNCM, "85365010");
-            j->edtCodUnid->clear();
-            j->edtCodUnid->setFocus();
-            Digitar(j->edtCodUnid, "12");
+            EscolherNaPesquisa(1, "DÚZIA", "12");
+            QTest::mouseClick(j->btnUnidPesq, Qt::LeftButton);
             j->edtDescModelo->setText("  AAA CELULAR  ");
             j->edtCentroCusto->setText("CC-9");
             QTest::mouseClick(j->botao2, Qt::LeftButton);
@@ -475,7 +474,7 @@ private slots:
 
     void primeiroQuadroDoMenuAbreONavegador() {
         janela_.reset();
-        RegistrarAssistentes();
+        RegistrarJanelas();
         TFMenu menu;
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));

@@ -7,8 +7,8 @@
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelaPesquisa.h"
 #include "apoio/JanelasAssistente.h"
-#include "app/DatConn.h"
 #include "comum/CaixasRoteiro.h"
+#include "dados/DatConn.h"
 #include "dados/clsLExProduto.h"
 #include "listagem/UPropriedadeProduto.h"
 #include "ui/UControles.h"
@@ -70,6 +70,7 @@ void Preencher(Janela* j, const Campos& c) {
     }
     if (!c.unidade.isNull()) {
         j->edtCodUnid->setFocus();
+        QTRY_VERIFY(j->edtCodUnid->hasFocus());
         j->edtCodUnid->clear();
         Digitar(j->edtCodUnid, c.unidade);
         QTest::keyClick(j->edtCodUnid, Qt::Key_Tab);
@@ -377,6 +378,7 @@ private slots:
             Preencher(j, ProdutoValido());
             QCOMPARE(j->staDescUnid->text(), "QUILOGRAMA");
             j->edtCodUnid->setFocus();
+            QTRY_VERIFY(j->edtCodUnid->hasFocus());
             j->edtCodUnid->clear();
             Digitar(j->edtCodUnid, "4");
             QVERIFY(j->staDescUnid->text().isEmpty());
@@ -393,7 +395,7 @@ private slots:
             // Salvar pressed while the typed unit is still in its box leaves the box first.
             j->edtCodUnid->clear();
             Digitar(j->edtCodUnid, "4");
-            QVERIFY(j->edtCodUnid->hasFocus());
+            QTRY_VERIFY(j->edtCodUnid->hasFocus());
             Salvar(j);
             QVERIFY(!j->isVisible());
         });

@@ -1,9 +1,9 @@
-#include "cadastros/UEmpresaInscricao.h"
+#include "ui/UEmpresaInscricao.h"
 
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
 #include "dados/SelAccessUsoGeral.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QLineEdit>
 
