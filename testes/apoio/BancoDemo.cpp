@@ -49,7 +49,6 @@ void BancoDemo::ExecutarNativo(const std::string& sql) const {
 
 std::string BancoDemo::Valor(const std::string& sql) const {
     TConsulta consulta(&dm_DatConn->adocon_korvex);
-    consulta.DefinirSQL(sql);
-    consulta.Abrir();
+    consulta.Abrir(sql);
     return consulta.Vazia() ? std::string() : consulta.Texto(0);
 }

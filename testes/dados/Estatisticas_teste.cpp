@@ -19,13 +19,11 @@ struct Execucao {
 Execucao Executar(TConexao& conexao) {
     Execucao execucao;
     TConsulta consulta(&conexao);
-    consulta.DefinirSQL("EXPLAIN QUERY PLAN " + SQLProdutosEmpresa("200000001"));
-    consulta.Abrir();
+    consulta.Abrir("EXPLAIN QUERY PLAN " + SQLProdutosEmpresa("200000001"));
     for (; !consulta.Fim(); consulta.Proximo()) {
         execucao.plano += consulta.Texto("detail") + "\n";
     }
-    consulta.DefinirSQL(SQLProdutosEmpresa("200000001"));
-    consulta.Abrir();
+    consulta.Abrir(SQLProdutosEmpresa("200000001"));
     for (; !consulta.Fim(); consulta.Proximo()) {
         execucao.linhas.push_back(consulta.Texto("exp_codprod") + " " + consulta.Texto("nm_produto_xvm"));
     }

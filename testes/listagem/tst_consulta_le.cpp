@@ -93,8 +93,7 @@ class TstConsultaLE : public QObject {
     // The eleven cells of each row of the listing query, in the list's column order.
     QList<QStringList> LinhasDaConsulta(const char* inscricao) {
         TConsulta consulta(&dm_DatConn->adocon_korvex);
-        consulta.DefinirSQL(SQLProdutosEmpresa(inscricao));
-        consulta.Abrir();
+        consulta.Abrir(SQLProdutosEmpresa(inscricao));
         QList<QStringList> linhas;
         for (; !consulta.Fim(); consulta.Proximo()) {
             QStringList linha;
