@@ -3,6 +3,7 @@
 
 #include "app/DatConn.h"
 #include "app/UAplicacao.h"
+#include "cadastros/UCadastros.h"
 #include "comum/CaixasMensagemQt.h"
 #include "envio/UAssistentes.h"
 #include "ui/UMenu.h"
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     }
 
     RegistrarAssistentes();
+    RegistrarCadastros();
 
     int resultado = 0;
     {
