@@ -21,7 +21,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -123,7 +122,6 @@ struct Edicao {
     QStringList listaDuranteEdicao;
     QString chave;
     bool chaveHabilitada = true;
-    QString descricao;
     QString focoInicial; // the box that had the focus when the window opened
     QString foco;        // the box that has it after Salvar
 };
@@ -158,9 +156,14 @@ class TstCadastros : public QObject {
                           lista->visualItemRect(lista->topLevelItem(linha)).center());
     }
 
-    // Presses a button of the list window; the edit window that opens gets `acao` (with the
-    // key and description typed in), then Salvar, then it is closed if it is still open.
-    Edicao Editar(const Cadastro& c, const char* botao, const QString& chave, const QString& descricao,
+    // Clicks a button of the list window.
+    std::function<void()> Botao(const char* nome) {
+        return [this, nome] { Clicar(janela_.get(), nome); };
+    }
+
+    // Opens the edit window with `abrir`, types the key and the description (after emptying
+    // the description box, if asked), presses Salvar, and closes the window if it stays open.
+    Edicao Editar(const Cadastro& c, const std::function<void()>& abrir, const QString& chave, const QString& descricao,
                   bool limparDescricao = false) {
         Edicao edicao;
         QuandoModal([&](QWidget* modal) {
@@ -180,7 +183,6 @@ class TstCadastros : public QObject {
             }
             Digitar(edtDescricao, descricao);
             edicao.chave = edtChave->text();
-            edicao.descricao = edtDescricao->text();
             Clicar(cad, "botao2");
             edicao.salvo = cad->Salvo();
             edicao.visivelDepois = cad->isVisible();
@@ -189,7 +191,7 @@ class TstCadastros : public QObject {
                 Clicar(cad, "botao9");
             }
         });
-        Clicar(janela_.get(), botao);
+        abrir();
         return edicao;
     }
 
@@ -392,7 +394,7 @@ private slots:
         const Cadastro& c = DoCadastro(cadastro);
         QTreeWidget* lista = AbrirLista(c);
         const QStringList antes = Linhas(lista);
-        const Edicao edicao = Editar(c, "botao0", chave, descricao);
+        const Edicao edicao = Editar(c, Botao("botao0"), chave, descricao);
         QVERIFY(edicao.aberta);
         QCOMPARE(edicao.listaDuranteEdicao, antes);
         QVERIFY(edicao.salvo);
@@ -425,23 +427,12 @@ private slots:
         const Cadastro& c = DoCadastro(cadastro);
         QTreeWidget* lista = AbrirLista(c);
         Selecionar(lista, linha);
-        Edicao edicao;
-        if (duploClique) {
-            QuandoModal([&](QWidget* modal) {
-                edicao.chaveHabilitada = Controle(modal, c.chave)->isEnabled();
-                edicao.chave = Controle<QLineEdit>(modal, c.chave)->text();
-                auto* edtDescricao = Controle<QLineEdit>(modal, c.descricao);
-                edicao.focoInicial = NomeDoFoco(modal);
-                edtDescricao->clear();
-                Digitar(edtDescricao, "zulu");
-                Clicar(modal, "botao2");
-                edicao.salvo = qobject_cast<TFCadRegistro*>(modal)->Salvo();
-            });
+        const auto duploCliqueNaLinha = [&] {
             QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {},
                                lista->visualItemRect(lista->topLevelItem(linha)).center());
-        } else {
-            edicao = Editar(c, "botao1", "", "zulu", true);
-        }
+        };
+        const Edicao edicao =
+            Editar(c, duploClique ? std::function<void()>(duploCliqueNaLinha) : Botao("botao1"), "", "zulu", true);
         QCOMPARE(edicao.focoInicial, c.descricao);
         QVERIFY(edicao.salvo);
         QVERIFY(!edicao.chaveHabilitada);
@@ -482,7 +473,7 @@ private slots:
         const Cadastro& c = DoCadastro(cadastro);
         QTreeWidget* lista = AbrirLista(c);
         const QStringList antes = Linhas(lista);
-        const Edicao edicao = Editar(c, "botao0", chave, descricao);
+        const Edicao edicao = Editar(c, Botao("botao0"), chave, descricao);
         QVERIFY(!edicao.salvo);
         QVERIFY(edicao.visivelDepois);
         QCOMPARE(edicao.foco, erroNaChave ? c.chave : c.descricao);
@@ -496,7 +487,7 @@ private slots:
     void brancosAEsquerdaGuardados() {
         const Cadastro& c = DoCadastro("empresa");
         QTreeWidget* lista = AbrirLista(c);
-        QVERIFY(Editar(c, "botao0", "200000009", "  eco").salvo);
+        QVERIFY(Editar(c, Botao("botao0"), "200000009", "  eco").salvo);
         QVERIFY(LinhasDaTabela(c).contains("200000009|  ECO"));
         QVERIFY(Linhas(lista).contains("200000009|  ECO"));
     }
@@ -523,7 +514,7 @@ private slots:
         QTreeWidget* lista = AbrirLista(c);
         const QStringList antes = Linhas(lista);
         const QStringList tabela = LinhasDaTabela(c);
-        const Edicao edicao = Editar(c, "botao0", chave, "OUTRA");
+        const Edicao edicao = Editar(c, Botao("botao0"), chave, "OUTRA");
         QVERIFY(!edicao.salvo);
         QVERIFY(edicao.visivelDepois);
         QCOMPARE(caixas_->Mostradas(),
