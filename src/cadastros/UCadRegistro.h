@@ -39,7 +39,6 @@ class TFCadRegistro : public TFModelPrincipal {
 public:
     // True once a save succeeded.
     bool Salvo() const { return salvo_; }
-    bool Novo() const { return novo_; }
 
     QLabel* Label6;
     QLineEdit* caixaChave;
@@ -52,6 +51,8 @@ protected:
 
     // Edit mode: the boxes show the record; the key box is disabled.
     void MostrarRegistro(const std::string& chave, const std::string& descricao);
+
+    bool Novo() const { return novo_; }
 
     // Shows the window modally and returns its saved flag.
     bool Executar();

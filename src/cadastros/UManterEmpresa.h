@@ -15,9 +15,6 @@ public:
     bool SelecionarEmpresa() { return Selecionar(); }
     void AtualizarItemEmpresa(QTreeWidgetItem* Linha) { AtualizarItem(Linha); }
 
-    // The current company: the row last selected for Abrir or Excluir.
-    const TclsEmpresa& Empresa() const { return FEmpresa; }
-
     QTreeWidget* lvwEmpresa;
 
 private:
@@ -27,5 +24,6 @@ private:
     bool IncluirNovo() override;
     bool AlterarAtual() override;
 
+    // The current company: the row last selected for Abrir or Excluir.
     TclsEmpresa FEmpresa;
 };

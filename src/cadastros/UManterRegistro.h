@@ -37,8 +37,6 @@ class TFManterRegistro : public TFModelPrincipal {
     Q_OBJECT
 public:
     QTreeWidget* Lista() const { return lista_; }
-    // The row that the current record was copied from (null before a selection).
-    QTreeWidgetItem* LinhaAtual() const { return linhaAtual_; }
 
 protected:
     TFManterRegistro(QWidget* pai, TDefinicaoManter definicao);
@@ -78,5 +76,6 @@ protected:
 private:
     TDefinicaoManter definicao_;
     QTreeWidget* lista_;
+    // The row that the current record was copied from (null before a selection).
     QTreeWidgetItem* linhaAtual_ = nullptr;
 };

@@ -15,9 +15,6 @@ public:
     bool SelecionarUnidade() { return Selecionar(); }
     void AtualizarItemUnidade(QTreeWidgetItem* Linha) { AtualizarItem(Linha); }
 
-    // The current unit: the row last selected for Abrir or Excluir.
-    const TclsUnidade& Unidade() const { return FUnidade; }
-
     QTreeWidget* lvwUnid;
 
 private:
@@ -27,5 +24,6 @@ private:
     bool IncluirNovo() override;
     bool AlterarAtual() override;
 
+    // The current unit: the row last selected for Abrir or Excluir.
     TclsUnidade FUnidade;
 };
