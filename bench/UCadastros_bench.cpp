@@ -104,6 +104,10 @@ size_t LerSimples(const std::string& tabela, const std::string& ordem, std::vect
     return saida.size() / 2;
 }
 
+double Milissegundos(const QElapsedTimer& relogio) {
+    return static_cast<double>(relogio.nsecsElapsed()) / 1e6;
+}
+
 // Counts the statements run on the list query's connection.
 int ContarInstrucoes(unsigned, void* contador, void*, void*) {
     ++*static_cast<int*>(contador);
@@ -132,7 +136,7 @@ double AtePintar(const std::function<QTreeWidget*()>& trabalho, Pintura& pintura
     while (!pintura.pintou) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
-    return relogio.nsecsElapsed() / 1e6;
+    return Milissegundos(relogio);
 }
 
 double Mediana(std::vector<double> v) {
@@ -191,10 +195,10 @@ void Medir(const char* nome, const std::string& tabela, const std::string& colun
         QElapsedTimer relogio;
         relogio.start();
         lidas = LerSimples(tabela, ordem, linhas);
-        simples.push_back(relogio.nsecsElapsed() / 1e6);
+        simples.push_back(Milissegundos(relogio));
         relogio.restart();
         AbrirLista(tabela == "KX_EMPRESA" ? SQLEmpresas() : SQLUnidades()).Fechar();
-        instrucao.push_back(relogio.nsecsElapsed() / 1e6);
+        instrucao.push_back(Milissegundos(relogio));
     }
     const double piso = Mediana(simples);
     std::printf("%s: %zu linhas (a lista mostrou %d com a nova)\n", nome, lidas, mostradas);
