@@ -17,12 +17,12 @@
 //
 // Usage: UCadastros_bench [rows]
 
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
 #include "cadastros/UManterEmpresa.h"
 #include "cadastros/UManterUnidade.h"
 #include "comum/CaixasMensagem.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/Esquema.h"
 #include "dados/SQLListas.h"
 

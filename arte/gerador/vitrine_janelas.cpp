@@ -4,7 +4,7 @@
 //
 // The menu's states are reached with the same mouse events a user would produce.
 
-#include "app/UAplicacao.h"
+#include "ui/UAplicacao.h"
 #include "ui/UControles.h"
 #include "ui/UMenu.h"
 #include "ui/UModelPrincipal.h"

@@ -1,8 +1,8 @@
 #include "cadastros/UCadRegistro.h"
 
-#include "app/DatConn.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/RotinasUteis.h"
+#include "dados/DatConn.h"
 #include "ui/UControles.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "cadastros/UManterRegistro.h"
 
-#include "app/DatConn.h"
 #include "comum/CaixasMensagem.h"
+#include "dados/DatConn.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
 

@@ -11,12 +11,12 @@ inline constexpr int kBotaoSim = 6;
 inline constexpr int kBotaoNao = 7;
 
 enum class TipoCaixa {
-    Pergunta,     // Yes/No, Yes default, information icon (flags 68)
-    Informacao,   // OK, information icon (64)
-    Confirmacao,  // Yes/No, Yes default, warning icon (52)
-    Aviso,        // OK, warning icon (48)
-    Erro,         // OK, stop icon (16)
-    Simples,      // OK, no icon, titled with the application's title (plain message)
+    Pergunta,    // Yes/No, Yes default, information icon (flags 68)
+    Informacao,  // OK, information icon (64)
+    Confirmacao, // Yes/No, Yes default, warning icon (52)
+    Aviso,       // OK, warning icon (48)
+    Erro,        // OK, stop icon (16)
+    Simples,     // OK, no icon, titled with the application's title (plain message)
 };
 
 // What shows the boxes and the folder chooser.

@@ -6,14 +6,14 @@
 #include "apoio/AmbienteTeste.h"
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelasAssistente.h"
-#include "app/DatConn.h"
+#include "app/UJanelas.h"
 #include "cadastros/UCadEmpresa.h"
 #include "cadastros/UCadUnidade.h"
-#include "cadastros/UCadastros.h"
 #include "cadastros/UManterEmpresa.h"
 #include "cadastros/UManterUnidade.h"
 #include "comum/CaixasRoteiro.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/SelAccessUsoGeral.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
@@ -657,7 +657,7 @@ private slots:
     void abertasPeloMenu() {
         QFETCH(QString, link);
         QFETCH(QString, janela);
-        RegistrarCadastros();
+        RegistrarJanelas();
         TFMenu menu;
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));
