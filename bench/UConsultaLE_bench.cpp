@@ -11,6 +11,7 @@
 // Usage: UConsultaLE_bench [listing products] [zone products]
 // Runs on the platform that QT_QPA_PLATFORM names: offscreen, or xcb under Xvfb to paint for real.
 
+#include "ApoioBench.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
@@ -52,12 +53,6 @@ namespace {
 const char* const kEmpresa = "200123456";
 constexpr int kRodadas = 7;
 
-class CaixasSilenciosas : public ICaixasMensagem {
-public:
-    int Mostrar(TipoCaixa, const std::string&, const std::string&) override { return kBotaoOK; }
-    bool EscolherPasta(const std::string&, const std::string&, std::string&) override { return false; }
-};
-
 double MilissegundosCPU() {
     rusage uso{};
     getrusage(RUSAGE_SELF, &uso);
@@ -95,12 +90,8 @@ std::string Codigo(int zona) {
 // Zone products 0001 .. N (each with two types and two NCM codes per type), twelve units,
 // and the company's listing products spread over them.
 void CriarBanco(int produtos, int zona) {
-    fs::create_directories(CaminhoBancoListagem().parent_path());
-    fs::create_directories(CaminhoArquivoReferencia().parent_path());
-    std::ofstream(CaminhoArquivoReferencia()) << "";
     TConexao c;
-    c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
-    CriarEsquema(c);
+    CriarBancoVazio(c);
     TTransacao transacao(c);
     c.Executar("INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao) VALUES ('200123456', 'EMPRESA DE MEDIÇÃO LTDA')");
     for (int u = 1; u <= 12; ++u) {
