@@ -11,6 +11,7 @@
 // import runs into an empty product and into one that already holds as many inputs; each is
 // printed with its ratio to the limit, in elapsed and in CPU time (the machine may be shared).
 
+#include "ApoioBench.h"
 #include "comum/CaixasRoteiro.h"
 #include "comum/Cp1252.h"
 #include "comum/Plataforma.h"
@@ -212,11 +213,9 @@ int main(int argc, char* argv[]) {
     std::random_device rd;
     const fs::path raiz = fs::temp_directory_path() / ("korvex-bench-" + std::to_string(rd()));
     setenv("KORVEX_RAIZ", raiz.c_str(), 1);
-    fs::create_directories(CaminhoBancoListagem().parent_path());
 
     TConexao c;
-    c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
-    CriarEsquema(c);
+    CriarBancoVazio(c);
     CriarInfoGerais(&c);
     Preparar(c);
     CaixasRoteiro caixas;

@@ -9,12 +9,12 @@
 // connection) and imports a one-line file (the data module's two connections). Prints the median
 // and the smallest time of each over VEZES rounds (10 unless given): the machine may be shared.
 
+#include "ApoioBench.h"
 #include "app/UJanelas.h"
 #include "comum/CaixasMensagemQt.h"
 #include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 #include "dados/DatConn.h"
-#include "dados/Esquema.h"
 #include "ui/UAplicacao.h"
 #include "ui/UMenu.h"
 
@@ -149,13 +149,9 @@ int main(int argc, char* argv[]) {
     const int vezes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const fs::path raiz = fs::temp_directory_path() / ("korvex-bench-partida-" + std::to_string(getpid()));
     setenv("KORVEX_RAIZ", raiz.c_str(), 1);
-    fs::create_directories(CaminhoBancoListagem().parent_path());
-    fs::create_directories(CaminhoArquivoReferencia().parent_path());
-    std::ofstream(CaminhoArquivoReferencia()) << "";
     {
         TConexao c;
-        c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
-        CriarEsquema(c);
+        CriarBancoVazio(c);
         c.ExecutarNativo("INSERT INTO KX_EMPRESA VALUES ('200123456', 'BENCH LTDA');"
                          "INSERT INTO KXUNIDADES VALUES ('1', 'UNIDADE');"
                          "INSERT INTO PRJ_NCM VALUES ('73181500', 'PARAFUSOS', '1');"

@@ -216,3 +216,7 @@ void AtualizarEsquema(TConexao& conexao) {
     conexao.ExecutarNativo(sql + "PRAGMA user_version = " + std::to_string(kVersaoEsquema) + ";\n");
     transacao.Confirmar();
 }
+
+void AtualizarEstatisticas(TConexao& conexao) {
+    conexao.ExecutarNativo("ANALYZE KX_EXPPRODUTO; ANALYZE T_PROXVM; ANALYZE PRJ_TIPO_PROD; ANALYZE KXUNIDADES;");
+}

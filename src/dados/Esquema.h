@@ -35,10 +35,17 @@ const std::vector<TabelaEsquema>& TabelasEsquema();
 // The table of that name (compared without case), or nullptr.
 const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome);
 
-// Creates every table, index and trigger on a new, empty database, in one transaction.
+// Creates every table and index on a new, empty database, in one transaction.
 void CriarEsquema(TConexao& conexao);
 
 // Brings a listing database made by an earlier version of the program to this schema, in one
 // transaction, keeping every row as it was; does nothing to a current database or to a file
 // without the listing's tables. Version 1 indexes the keys of the trimmed texts.
 void AtualizarEsquema(TConexao& conexao);
+
+// Refreshes the query planner's statistics of the tables that the listing query joins. The
+// query ties a product's code to the first four characters of the zone product's code, which
+// no index serves: without statistics the engine reads every zone product once for each
+// listing product, with them it reads the zone products once and finds the listing products
+// by index. The statistics change no data.
+void AtualizarEstatisticas(TConexao& conexao);
