@@ -15,8 +15,12 @@ ICaixasMensagem& Caixas() {
 }
 } // namespace
 
-void DefinirCaixasMensagem(ICaixasMensagem* caixas) { g_caixas = caixas; }
-ICaixasMensagem* CaixasMensagemAtual() { return g_caixas; }
+void DefinirCaixasMensagem(ICaixasMensagem* caixas) {
+    g_caixas = caixas;
+}
+ICaixasMensagem* CaixasMensagemAtual() {
+    return g_caixas;
+}
 
 int CaixaPergunta(const std::string& titulo, const std::string& texto) {
     return Caixas().Mostrar(TipoCaixa::Pergunta, titulo, texto);
@@ -33,7 +37,12 @@ int CaixaAviso(const std::string& titulo, const std::string& texto) {
 int CaixaErro(const std::string& titulo, const std::string& texto) {
     return Caixas().Mostrar(TipoCaixa::Erro, titulo, texto);
 }
-int MensagemSimples(const std::string& texto) { return Caixas().Mostrar(TipoCaixa::Simples, "", texto); }
+int CaixaErroOperacao(const std::string& mensagem) {
+    return CaixaErro("Erro", "Houve um erro ao executar esta operação! \n\n[" + mensagem + "]");
+}
+int MensagemSimples(const std::string& texto) {
+    return Caixas().Mostrar(TipoCaixa::Simples, "", texto);
+}
 
 bool EscolherPasta(const std::string& titulo, const std::string& raiz, std::string& pasta) {
     std::error_code erro;

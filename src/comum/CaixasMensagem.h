@@ -11,12 +11,12 @@ inline constexpr int kBotaoSim = 6;
 inline constexpr int kBotaoNao = 7;
 
 enum class TipoCaixa {
-    Pergunta,     // Yes/No, Yes default, information icon (flags 68)
-    Informacao,   // OK, information icon (64)
-    Confirmacao,  // Yes/No, Yes default, warning icon (52)
-    Aviso,        // OK, warning icon (48)
-    Erro,         // OK, stop icon (16)
-    Simples,      // OK, no icon, titled with the application's title (plain message)
+    Pergunta,    // Yes/No, Yes default, information icon (flags 68)
+    Informacao,  // OK, information icon (64)
+    Confirmacao, // Yes/No, Yes default, warning icon (52)
+    Aviso,       // OK, warning icon (48)
+    Erro,        // OK, stop icon (16)
+    Simples,     // OK, no icon, titled with the application's title (plain message)
 };
 
 // What shows the boxes and the folder chooser.
@@ -38,6 +38,9 @@ int CaixaInformacao(const std::string& titulo, const std::string& texto);
 int CaixaConfirmacao(const std::string& titulo, const std::string& texto);
 int CaixaAviso(const std::string& titulo, const std::string& texto);
 int CaixaErro(const std::string& titulo, const std::string& texto);
+// The error box "Erro" of a write that failed and was rolled back: "Houve um erro ao
+// executar esta operação! ", two line feeds and the error's message in brackets.
+int CaixaErroOperacao(const std::string& mensagem);
 // The platform's plain message (OK button, titled with the application's title).
 int MensagemSimples(const std::string& texto);
 

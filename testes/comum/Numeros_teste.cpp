@@ -6,13 +6,37 @@
 
 TEST(FormatoGeral, FormaCurtaComVirgula) {
     const std::pair<double, const char*> casos[] = {
-        {1.5, "1,5"},       {0.25, "0,25"},        {12, "12"},           {0, "0"},
-        {5e-5, "5E-5"},     {0.0001, "0,0001"},    {-2.5, "-2,5"},       {1e15, "1E15"},
-        {123456789012345, "123456789012345"},      {0.1, "0,1"},         {1234.5, "1234,5"},
-        {1.5e20, "1,5E20"}, {0.1234567, "0,1234567"}, {100, "100"},
+        {1.5, "1,5"},
+        {0.25, "0,25"},
+        {12, "12"},
+        {0, "0"},
+        {5e-5, "5E-5"},
+        {0.0001, "0,0001"},
+        {-2.5, "-2,5"},
+        {1e15, "1E15"},
+        {123456789012345, "123456789012345"},
+        {0.1, "0,1"},
+        {1234.5, "1234,5"},
+        {1.5e20, "1,5E20"},
+        {0.1234567, "0,1234567"},
+        {100, "100"},
     };
     for (auto [valor, esperado] : casos) {
         EXPECT_EQ(FormatoGeral(valor), esperado) << valor;
+    }
+}
+
+// Fixed notation gives back the same number through the text conversion, with no exponent
+// that a decimal check would refuse.
+TEST(FormatoFixo, MesmosDigitosSemExpoente) {
+    const std::pair<double, const char*> casos[] = {
+        {5e-5, "0,00005"},       {1.23e-5, "0,0000123"},   {1.5e20, "150000000000000000000"},
+        {-2.5e-6, "-0,0000025"}, {0.1234567, "0,1234567"}, {0, "0"},
+        {1234.5, "1234,5"},
+    };
+    for (auto [valor, esperado] : casos) {
+        EXPECT_EQ(FormatoFixo(valor), esperado) << valor;
+        EXPECT_DOUBLE_EQ(TextoParaNumero(esperado), valor) << esperado;
     }
 }
 
