@@ -1,0 +1,110 @@
+#include "apoio/ListagemInsumos.h"
+
+#include "app/DatConn.h"
+#include "comum/RotinasUteis.h"
+#include "dados/BancoDados.h"
+#include "dados/SelAccessUsoGeral.h"
+
+#include <stdexcept>
+
+namespace {
+
+const char* const kEmpresa = "200123456";
+
+std::string Texto(const std::optional<std::string>& valor) {
+    return valor ? Q(*valor) : "null";
+}
+
+std::optional<std::string> Opcional(const TConsulta& consulta, const char* coluna) {
+    if (consulta.Nulo(coluna)) {
+        return std::nullopt;
+    }
+    return consulta.Texto(coluna);
+}
+
+std::vector<InsumoGravado> Ler(const TClsLExProduto& produto, const std::string& filtro) {
+    TConsulta consulta(&dm_DatConn->adocon_korvex);
+    consulta.DefinirSQL("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = " + Q(produto.emp_inscvlt()) +
+                        " AND exp_codprod = " + produto.exp_codprod() + filtro + " ORDER BY exp_codins");
+    consulta.Abrir();
+    std::vector<InsumoGravado> insumos;
+    for (; !consulta.Fim(); consulta.Proximo()) {
+        InsumoGravado r;
+        r.codins = static_cast<int>(consulta.Inteiro("exp_codins"));
+        r.tipo = Opcional(consulta, "exp_tipoins");
+        r.ncm = consulta.Texto("exp_ncmins");
+        r.detalhe = Opcional(consulta, "exp_detinsvlt");
+        r.descricao = Opcional(consulta, "exp_descins");
+        r.especificacao = Opcional(consulta, "exp_espetec");
+        r.coeficiente = consulta.Flutuante("exp_coeftec");
+        r.codunid = consulta.Texto("codunid");
+        r.codEmpresa = Opcional(consulta, "ins_codemp");
+        insumos.push_back(r);
+    }
+    return insumos;
+}
+
+} // namespace
+
+std::unique_ptr<AmbienteTeste> ConectarDemonstracao() {
+    auto ambiente = std::make_unique<AmbienteTeste>(AmbienteTeste::Opcoes{false, false});
+    std::string saida;
+    if (ExecutarAdmin(ambiente->Raiz(), "demo", saida) != 0) {
+        throw std::runtime_error("korvex-admin demo falhou: " + saida);
+    }
+    dm_DatConn = std::make_unique<Tdm_DatConn>();
+    if (!dm_DatConn->Conectar()) {
+        throw std::runtime_error("não foi possível conectar ao banco de demonstração");
+    }
+    return ambiente;
+}
+
+TClsLExProduto NovoProduto(int origem, bool comInsumos) {
+    TConexao& c = dm_DatConn->adocon_korvex;
+    const std::string codigo = std::to_string(ProximoCodigoProduto(kEmpresa));
+    const std::string de =
+        " FROM KX_EXPPRODUTO WHERE emp_inscvlt = " + Q(kEmpresa) + " AND exp_codprod = " + std::to_string(origem);
+    c.Executar("INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
+               "exp_tipoprodvlt, exp_modprod) SELECT emp_inscvlt, " +
+               codigo + ", codunid, exp_ncmprod, exp_codprodvlt, exp_tipoprodvlt, 'MODELO " + codigo + "'" + de);
+    if (comInsumos) {
+        c.Executar(
+            "INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, exp_ncmins, "
+            "exp_detinsvlt, exp_descins, exp_espetec, exp_coeftec, exp_status, ins_codemp) SELECT emp_inscvlt, " +
+            codigo +
+            ", exp_codins, codunid, exp_tipoins, exp_ncmins, exp_detinsvlt, exp_descins, exp_espetec, "
+            "exp_coeftec, exp_status, ins_codemp FROM KX_EXPINSUMO WHERE emp_inscvlt = " +
+            Q(kEmpresa) + " AND exp_codprod = " + std::to_string(origem));
+    }
+    TConsulta consulta(&c);
+    consulta.DefinirSQL("SELECT exp_codprodvlt" + de);
+    consulta.Abrir();
+    TClsLExProduto produto;
+    produto.Set_emp_inscvlt(kEmpresa);
+    produto.Set_exp_codprod(codigo);
+    produto.Set_exp_codprodvlt(consulta.Texto("exp_codprodvlt"));
+    return produto;
+}
+
+int InserirInsumo(const TClsLExProduto& produto, const InsumoGravado& r) {
+    const int codins = ProximoCodigoInsumo(produto.emp_inscvlt(), produto.exp_codprod());
+    dm_DatConn->adocon_korvex.Executar(
+        "INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, exp_ncmins, "
+        "exp_detinsvlt, exp_descins, exp_espetec, exp_coeftec, ins_codemp) VALUES (" +
+        Q(produto.emp_inscvlt()) + ", " + produto.exp_codprod() + ", " + std::to_string(codins) + ", " + Q(r.codunid) +
+        ", " + Texto(r.tipo) + ", " + Q(r.ncm) + ", " + Texto(r.detalhe) + ", " + Texto(r.descricao) + ", " +
+        Texto(r.especificacao) + ", " + FloatParaSQL(r.coeficiente) + ", " + Texto(r.codEmpresa) + ")");
+    return codins;
+}
+
+std::vector<InsumoGravado> InsumosGravados(const TClsLExProduto& produto) {
+    return Ler(produto, "");
+}
+
+InsumoGravado InsumoGravadoDe(const TClsLExProduto& produto, int codins) {
+    auto insumos = Ler(produto, " AND exp_codins = " + std::to_string(codins));
+    if (insumos.empty()) {
+        throw std::runtime_error("insumo " + std::to_string(codins) + " não encontrado");
+    }
+    return insumos.front();
+}
