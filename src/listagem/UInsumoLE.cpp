@@ -125,8 +125,9 @@ void TFInsumoLE::Exibir(TClsLExProduto& produto) {
 
 void TFInsumoLE::FormShow() {
     if (const QScreen* tela = screen()) {
+        // The window's frame, where the platform draws one, goes inside the work area too.
         const QRect area = tela->availableGeometry();
-        setFixedSize(area.size());
+        setFixedSize(area.size() - (frameGeometry().size() - size()));
         move(area.topLeft());
     }
     TFModelPrincipal::FormShow();
