@@ -56,6 +56,11 @@ QTreeWidget* CriarLista(QWidget* pagina, const char* nome, std::initializer_list
     auto* lista = new QTreeWidget(pagina);
     lista->setObjectName(nome);
     PrepararListaRelatorio(lista, kTitulos, larguras);
+    // The columns keep their fixed widths; a compact face lets an NCM code fit its 60 pixels.
+    QFont fonte = lista->font();
+    fonte.setFamilies({"Tahoma", "DejaVu Sans Condensed"});
+    fonte.setPixelSize(11);
+    lista->setFont(fonte);
     for (int coluna : {TFInsumoLE::ColCoeficiente, TFInsumoLE::ColCodUnid, TFInsumoLE::ColCodInsumo}) {
         lista->headerItem()->setTextAlignment(coluna, Qt::AlignRight | Qt::AlignVCenter);
     }
@@ -323,4 +328,6 @@ void TFInsumoLE::botao3Click() {
     }
     delete FLinha;
     FLinha = nullptr;
+    // No other row is taken for the deleted one: a second Excluir must be a choice.
+    lista->clearSelection();
 }

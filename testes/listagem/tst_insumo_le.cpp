@@ -338,6 +338,7 @@ private slots:
         caixas_->Responder(kBotaoSim);
         ClicarBotao(janela_.get(), 3);
         QCOMPARE(Coluna(janela_->lvwInsOutros, TFInsumoLE::ColCodInsumo), QStringList({"4", "6", "7", "8", "9"}));
+        QVERIFY(janela_->lvwInsOutros->selectedItems().isEmpty());
         std::vector<int> restantes;
         for (const auto& g : InsumosGravados(produto)) {
             restantes.push_back(g.codins);

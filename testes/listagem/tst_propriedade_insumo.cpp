@@ -444,6 +444,9 @@ private slots:
         const bool salvo = Abrir(miReplicar, produto, &insumo, [&](Janela* j) {
             QCOMPARE(j->LTitJan->text(), "Propriedades do Insumo");
             QCOMPARE(j->edtDescIns->text(), "Caixa de papelão ondulado");
+            if (std::string_view(QTest::currentDataTag()) == "sem mudança") {
+                Capturar("propriedade_insumo_replicar");
+            }
             j->cmbSelTipoIns->setCurrentIndex(tipo);
             Redigitar(j->edtDescIns, descricao);
             Redigitar(j->mmEspecTec, especificacao);

@@ -279,6 +279,9 @@ private slots:
         TclsLExInsumo insumo = Registro(produto, InsumoGravadoDe(produto, 1));
         const bool salvo = Abrir(miReplicar, produto, &insumo, [&](Janela* j) {
             QCOMPARE(j->cmbDescIns->currentIndex(), 1);
+            if (std::string_view(QTest::currentDataTag()) == "sem mudança") {
+                Capturar("propriedade_insumo_padrao_replicar");
+            }
             j->cmbDescIns->setCurrentIndex(item);
             Redigitar(j->mmEspecTec, especificacao);
             ClicarBotao(j, 2);
