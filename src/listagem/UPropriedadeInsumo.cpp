@@ -6,6 +6,7 @@
 #include "ui/UCampos.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -23,11 +24,9 @@ TFPropriedadeInsumo::TFPropriedadeInsumo(QWidget* pai, TClsLExProduto& produto, 
           "Propriedades do Insumo",
           {"", "E - Insumo Estrangeiro Extra Listagem Padrão", "N - Insumo Nacional", "R - Insumo Regional"}) {
     setObjectName("FPropriedadeInsumo");
-    edtDescIns = new QLineEdit;
-    edtDescIns->setObjectName("edtDescIns");
+    edtDescIns = CriarCaixaTexto(gbEmpresa, "edtDescIns", {});
     // The export file holds 254 characters of the description.
     edtDescIns->setMaxLength(254);
-    AplicarFiltro(edtDescIns, TFiltroCampo::Livre);
     PosicionarDescricao(edtDescIns);
     connect(edtCodNCM, &QLineEdit::textChanged, this, &TFPropriedadeInsumo::edtCodNCMChange);
     connect(btnPesqNCM, &QToolButton::clicked, this, &TFPropriedadeInsumo::btnPesqNCMClick);

@@ -57,10 +57,7 @@ TFPropriedadeInsumoBase::TFPropriedadeInsumoBase(QWidget* pai, TClsLExProduto& p
     cmbSelTipoIns->setCurrentIndex(-1);
 
     Label11 = CriarRotulo("Cód. NCM", gbEmpresa, "Label11", {12, 72, 100, 16});
-    edtCodNCM = new QLineEdit(gbEmpresa);
-    edtCodNCM->setObjectName("edtCodNCM");
-    edtCodNCM->setGeometry(12, 90, 100, 24);
-    AplicarFiltro(edtCodNCM, TFiltroCampo::Numerico);
+    edtCodNCM = CriarCaixaTexto(gbEmpresa, "edtCodNCM", {12, 90, 100, 24}, TFiltroCampo::Numerico);
     btnPesqNCM = CriarBotaoPesquisa(gbEmpresa, "btnPesqNCM", {116, 90, 26, 24});
     Label13 = CriarRotulo("Descrição NCM", gbEmpresa, "Label13", {150, 72, 300, 16});
     staDescNCM = CriarTextoEstatico(gbEmpresa, "staDescNCM", {150, 90, 604, 24});
@@ -74,29 +71,20 @@ TFPropriedadeInsumoBase::TFPropriedadeInsumoBase(QWidget* pai, TClsLExProduto& p
     lblQtdeCaractEspTec->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     Label4 = CriarRotulo("Cód. Unidade", gbEmpresa, "Label4", {12, 326, 100, 16});
-    edtCodUnid = new QLineEdit(gbEmpresa);
-    edtCodUnid->setObjectName("edtCodUnid");
-    edtCodUnid->setGeometry(12, 344, 70, 24);
-    AplicarFiltro(edtCodUnid, TFiltroCampo::Numerico);
+    edtCodUnid = CriarCaixaTexto(gbEmpresa, "edtCodUnid", {12, 344, 70, 24}, TFiltroCampo::Numerico);
     btnPesqUnid = CriarBotaoPesquisa(gbEmpresa, "btnPesqUnid", {86, 344, 26, 24});
     Label9 = CriarRotulo("Descrição", gbEmpresa, "Label9", {120, 326, 200, 16});
     staDescUnid = CriarTextoEstatico(gbEmpresa, "staDescUnid", {120, 344, 250, 24});
 
     Label7 = CriarRotulo("Coeficiente Técnico", gbEmpresa, "Label7", {382, 326, 150, 16});
-    edtCoefTec = new QLineEdit(gbEmpresa);
-    edtCoefTec->setObjectName("edtCoefTec");
-    edtCoefTec->setGeometry(382, 344, 150, 24);
     // Digits and the comma only: the dot (a thousands point to the conversion) and the
     // minus sign cannot be typed.
-    AplicarFiltro(edtCoefTec, TFiltroCampo::Numerico);
+    edtCoefTec = CriarCaixaTexto(gbEmpresa, "edtCoefTec", {382, 344, 150, 24}, TFiltroCampo::Numerico);
 
     Label14 = CriarRotulo("Part Number", gbEmpresa, "Label14", {544, 326, 150, 16});
-    edtPart = new QLineEdit(gbEmpresa);
-    edtPart->setObjectName("edtPart");
-    edtPart->setGeometry(544, 344, 210, 24);
+    edtPart = CriarCaixaTexto(gbEmpresa, "edtPart", {544, 344, 210, 24});
     // The export file holds 30 characters of the part number.
     edtPart->setMaxLength(30);
-    AplicarFiltro(edtPart, TFiltroCampo::Livre);
 
     // The lookup buttons are reached by mouse; Tab goes from box to box.
     btnPesqNCM->setFocusPolicy(Qt::NoFocus);
@@ -108,7 +96,6 @@ TFPropriedadeInsumoBase::TFPropriedadeInsumoBase(QWidget* pai, TClsLExProduto& p
 }
 
 void TFPropriedadeInsumoBase::PosicionarDescricao(QWidget* descricao) {
-    descricao->setParent(gbEmpresa);
     descricao->setGeometry(12, 140, 742, 24);
     descricao->installEventFilter(this);
     edtCodUnid->installEventFilter(this);

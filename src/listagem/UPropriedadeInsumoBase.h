@@ -88,7 +88,8 @@ protected:
     void FormShow() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-    // Places the description control of the derived window under the label "Insumo".
+    // Places the description control of the derived window (a child of gbEmpresa) under
+    // the label "Insumo" and sets the tab order.
     void PosicionarDescricao(QWidget* descricao);
 
     void CarregarCampos();

@@ -7,6 +7,7 @@
 #include "dados/SelAccessUsoGeral.h"
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -31,7 +32,7 @@ TFPropriedadeInsumoPadrao::TFPropriedadeInsumoPadrao(QWidget* pai, TClsLExProdut
                               "Propriedades do Insumo Padrão", {"", "P - Insumo Estrangeiro da Listagem Padrão"}) {
     setObjectName("FPropriedadeInsumoPadrao");
     edtCodNCM->setMaxLength(8);
-    cmbDescIns = new QComboBox;
+    cmbDescIns = new QComboBox(gbEmpresa);
     cmbDescIns->setObjectName("cmbDescIns");
     PosicionarDescricao(cmbDescIns);
     connect(edtCodNCM, &QLineEdit::textChanged, this, &TFPropriedadeInsumoPadrao::edtCodNCMChange);

@@ -81,6 +81,14 @@ QString MensagemCaractereRecusado(QChar caractere) {
         .arg(caractere);
 }
 
+QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar, TFiltroCampo filtro, bool maiusculas) {
+    auto* caixa = new QLineEdit(pai);
+    caixa->setObjectName(nome);
+    caixa->setGeometry(lugar);
+    AplicarFiltro(caixa, filtro, maiusculas);
+    return caixa;
+}
+
 QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
@@ -177,7 +185,10 @@ void TMemoLimitado::keyPressEvent(QKeyEvent* evento) {
     const QString texto = evento->text();
     const bool imprimivel =
         !texto.isEmpty() && std::all_of(texto.begin(), texto.end(), [](QChar c) { return c.isPrint() || c == u'\t'; });
-    if (imprimivel && !(evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    // Ctrl with a key is a shortcut; Ctrl with Alt is how some keyboards type a character.
+    const Qt::KeyboardModifiers teclas = evento->modifiers();
+    const bool atalho = (teclas & Qt::ControlModifier) && !(teclas & Qt::AltModifier);
+    if (imprimivel && !atalho) {
         Inserir(texto);
         evento->accept();
         return;

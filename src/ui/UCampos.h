@@ -41,6 +41,10 @@ void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas = fals
 // The message shown beside a box that refused a character.
 QString MensagemCaractereRecusado(QChar caractere);
 
+// An edit box with its entry rules.
+QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar,
+                           TFiltroCampo filtro = TFiltroCampo::Livre, bool maiusculas = false);
+
 QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar);
 // Read-only text on a grey, sunken background; it takes the focus by click only, so that a
 // long text can be scrolled and copied.

@@ -108,3 +108,19 @@ InsumoGravado InsumoGravadoDe(const TClsLExProduto& produto, int codins) {
     }
     return insumos.front();
 }
+
+TclsLExInsumo RegistroDe(const TClsLExProduto& produto, const InsumoGravado& g) {
+    TclsLExInsumo r;
+    r.Set_emp_inscvlt(produto.emp_inscvlt());
+    r.Set_exp_codprod(produto.exp_codprod());
+    r.Set_exp_codins(g.codins);
+    r.Set_exp_tipoins(g.tipo.value_or(""));
+    r.Set_exp_ncmins(g.ncm);
+    r.Set_exp_detinsvlt(g.detalhe.value_or(""));
+    r.Set_exp_descins(g.descricao.value_or(""));
+    r.Set_exp_espetec(g.especificacao.value_or(""));
+    r.Set_exp_coeftec(g.coeficiente);
+    r.Set_codunid(g.codunid);
+    r.Set_ins_codemp(g.codEmpresa.value_or(""));
+    return r;
+}

@@ -4,6 +4,7 @@
 // rows read back as stored.
 
 #include "apoio/AmbienteTeste.h"
+#include "dados/clsLExInsumo.h"
 #include "dados/clsLExProduto.h"
 
 #include <memory>
@@ -40,3 +41,6 @@ int InserirInsumo(const TClsLExProduto& produto, const InsumoGravado& insumo);
 std::vector<InsumoGravado> InsumosGravados(const TClsLExProduto& produto);
 // One input of the product; throws when there is none.
 InsumoGravado InsumoGravadoDe(const TClsLExProduto& produto, int codins);
+
+// The input as the input list hands it to a properties window.
+TclsLExInsumo RegistroDe(const TClsLExProduto& produto, const InsumoGravado& insumo);

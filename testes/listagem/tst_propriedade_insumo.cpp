@@ -4,8 +4,7 @@
 // replication, the specification's limit, the lookups and a failed write.
 
 #include "apoio/Controles.h"
-#include "apoio/JanelaModal.h"
-#include "apoio/JanelasAssistente.h"
+#include "apoio/JanelasInsumo.h"
 #include "apoio/ListagemInsumos.h"
 #include "app/DatConn.h"
 #include "comum/CaixasRoteiro.h"
@@ -50,20 +49,7 @@ struct Campos {
     QString part = "PN-1";
 };
 
-// Types into a box what the user would, replacing what it held.
-void Redigitar(QWidget* caixa, const QString& texto) {
-    if (texto.isNull()) {
-        return;
-    }
-    caixa->setFocus();
-    if (auto* linha = qobject_cast<QLineEdit*>(caixa)) {
-        linha->clear();
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(caixa)) {
-        memo->clear();
-    }
-    Digitar(caixa, texto);
-}
-
+// Fills the window as the user would, box by box.
 void Preencher(Janela* janela, const Campos& c) {
     janela->cmbSelTipoIns->setCurrentIndex(c.tipo);
     Redigitar(janela->edtCodNCM, c.ncm);
@@ -82,56 +68,6 @@ class TstPropriedadeInsumo : public QObject {
     std::unique_ptr<AmbienteTeste> ambiente_;
     std::unique_ptr<CaixasRoteiro> caixas_;
 
-    // Opens the window through the class operation of the mode and runs `acao` on it; a
-    // window left open is closed. Gives the saved flag.
-    bool Abrir(TModoInsumo modo, TClsLExProduto& produto, TclsLExInsumo* insumo, std::function<void(Janela*)> acao) {
-        bool achou = false;
-        QuandoModal([&](QWidget* modal) {
-            auto* janela = qobject_cast<Janela*>(modal);
-            achou = janela != nullptr;
-            if (janela) {
-                acao(janela);
-            }
-            if (modal->isVisible()) {
-                modal->close();
-            }
-        });
-        bool salvo = false;
-        switch (modo) {
-        case miIncluir:
-            salvo = Janela::Incluir(produto);
-            break;
-        case miAlterar:
-            salvo = Janela::Alterar(produto, *insumo);
-            break;
-        case miReplicar:
-            salvo = Janela::Replicar(produto, *insumo);
-            break;
-        }
-        if (!achou) {
-            qWarning("a janela de propriedades não abriu");
-        }
-        return salvo;
-    }
-
-    // An input of the product as the input list hands it on.
-    static TclsLExInsumo Registro(const TClsLExProduto& produto, const InsumoGravado& g) {
-        TclsLExInsumo r;
-        r.Set_emp_inscvlt(produto.emp_inscvlt());
-        r.Set_exp_codprod(produto.exp_codprod());
-        r.Set_exp_codins(g.codins);
-        r.Set_exp_tipoins(g.tipo.value_or(""));
-        r.Set_exp_ncmins(g.ncm);
-        r.Set_exp_descins(g.descricao.value_or(""));
-        r.Set_exp_espetec(g.especificacao.value_or(""));
-        r.Set_exp_coeftec(g.coeficiente);
-        r.Set_codunid(g.codunid);
-        r.Set_ins_codemp(g.codEmpresa.value_or(""));
-        return r;
-    }
-
-    std::vector<CaixaMostrada> Erro(const char* texto) { return {{TipoCaixa::Erro, "Erro", texto}}; }
-
 private slots:
     void initTestCase() { ambiente_ = ConectarDemonstracao(); }
     void cleanupTestCase() {
@@ -143,7 +79,7 @@ private slots:
 
     void janelaNova() {
         TClsLExProduto produto = NovoProduto();
-        Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             QCOMPARE(j->windowTitle(), "Módulo - Listagem de Exportação");
             QCOMPARE(j->LTitJan->text(), "Propriedades do Insumo (NOVO)");
             for (int n = 0; n < 10; ++n) {
@@ -170,6 +106,9 @@ private slots:
                 QCOMPARE(Controle<QLabel>(j, nome)->text(), QString(texto));
             }
             QVERIFY(j->staDescNCM->isReadOnly() && j->staDescUnid->isReadOnly());
+            // No longer than the export file holds them.
+            QCOMPARE(j->edtDescIns->maxLength(), 254);
+            QCOMPARE(j->edtPart->maxLength(), 30);
             QCOMPARE(j->focusWidget(), j->cmbSelTipoIns);
             QWidget* esperado[] = {j->edtCodNCM,  j->edtDescIns, j->mmEspecTec,
                                    j->edtCodUnid, j->edtCoefTec, j->edtPart};
@@ -189,7 +128,7 @@ private slots:
     // text empties the four, so nothing stale stays beside a code being typed.
     void ncmPreencheEEsvazia() {
         TClsLExProduto produto = NovoProduto();
-        Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             auto quatro = [j]() {
                 return QStringList{j->staDescNCM->text(), j->edtDescIns->text(), j->edtCodUnid->text(),
                                    j->staDescUnid->text()};
@@ -271,7 +210,7 @@ private slots:
         QFETCH(QString, mensagem);
         QFETCH(QString, foco);
         TClsLExProduto produto = NovoProduto();
-        const bool salvo = Abrir(miIncluir, produto, nullptr, [&](Janela* j) {
+        const bool salvo = AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [&](Janela* j) {
             if (tipo >= 0 || !ncm.isEmpty()) {
                 Preencher(j, {tipo, ncm, descricao, especificacao, unidade, coeficiente, "PN-1"});
             }
@@ -280,7 +219,7 @@ private slots:
             QCOMPARE(j->focusWidget()->objectName(), foco);
         });
         QVERIFY(!salvo);
-        QCOMPARE(caixas_->Mostradas(), Erro(qPrintable(mensagem)));
+        QCOMPARE(caixas_->Mostradas(), ErroMostrado(mensagem));
         QVERIFY(InsumosGravados(produto).empty());
     }
 
@@ -314,7 +253,7 @@ private slots:
         c.tipo = tipo;
         c.especificacao = especificacao;
         c.coeficiente = coeficiente;
-        QVERIFY(Abrir(miIncluir, produto, nullptr, [&](Janela* j) {
+        QVERIFY(AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [&](Janela* j) {
             Preencher(j, c);
             ClicarBotao(j, 2);
         }));
@@ -351,8 +290,8 @@ private slots:
         const InsumoGravado antes{0,           "R", "39269010", "0001", "Tampa do compartimento", "ABS\r\ncor preta",
                                   coeficiente, "5", "PN-9"};
         const int codins = InserirInsumo(produto, antes);
-        TclsLExInsumo insumo = Registro(produto, InsumoGravadoDe(produto, codins));
-        QVERIFY(Abrir(miAlterar, produto, &insumo, [&](Janela* j) {
+        TclsLExInsumo insumo = RegistroDe(produto, InsumoGravadoDe(produto, codins));
+        QVERIFY(AbrirPropriedades<Janela>(miAlterar, produto, &insumo, [&](Janela* j) {
             QCOMPARE(j->LTitJan->text(), "Propriedades do Insumo");
             QCOMPARE(j->cmbSelTipoIns->currentIndex(), 3);
             QCOMPARE(j->edtCodNCM->text(), "39269010");
@@ -385,8 +324,8 @@ private slots:
         const InsumoGravado outro{0, "N", "39269010", std::nullopt, "Suporte", "PP", 2, "2", "PN-2"};
         InserirInsumo(produto, outro);
         const int codins = InserirInsumo(produto, {0, "E", "73181510", std::nullopt, "Parafuso", "M3", 1, "2", "X"});
-        TclsLExInsumo insumo = Registro(produto, InsumoGravadoDe(produto, codins));
-        QVERIFY(Abrir(miAlterar, produto, &insumo, [](Janela* j) {
+        TclsLExInsumo insumo = RegistroDe(produto, InsumoGravadoDe(produto, codins));
+        QVERIFY(AbrirPropriedades<Janela>(miAlterar, produto, &insumo, [](Janela* j) {
             Preencher(j, {2, "39269010", "Suporte", "PP", "2", "2", "PN-2"});
             ClicarBotao(j, 2);
         }));
@@ -407,11 +346,11 @@ private slots:
         TClsLExProduto produto = NovoProduto();
         const int codins =
             InserirInsumo(produto, {0, std::nullopt, "39269010", std::nullopt, "Sem tipo", std::nullopt, 1, "2", {}});
-        TclsLExInsumo insumo = Registro(produto, InsumoGravadoDe(produto, codins));
-        QVERIFY(Abrir(miAlterar, produto, &insumo, [this](Janela* j) {
+        TclsLExInsumo insumo = RegistroDe(produto, InsumoGravadoDe(produto, codins));
+        QVERIFY(AbrirPropriedades<Janela>(miAlterar, produto, &insumo, [this](Janela* j) {
             QCOMPARE(j->cmbSelTipoIns->currentIndex(), -1);
             ClicarBotao(j, 2);
-            QCOMPARE(caixas_->Mostradas(), Erro(kSemTipo));
+            QCOMPARE(caixas_->Mostradas(), ErroMostrado(kSemTipo));
             j->cmbSelTipoIns->setCurrentIndex(2);
             ClicarBotao(j, 2);
         }));
@@ -440,8 +379,8 @@ private slots:
         const InsumoGravado original{0,   "E", "48191010", std::nullopt, "Caixa de papelão ondulado", "Parede simples",
                                      0.5, "1", "CX-1"};
         InserirInsumo(produto, original);
-        TclsLExInsumo insumo = Registro(produto, InsumoGravadoDe(produto, 1));
-        const bool salvo = Abrir(miReplicar, produto, &insumo, [&](Janela* j) {
+        TclsLExInsumo insumo = RegistroDe(produto, InsumoGravadoDe(produto, 1));
+        const bool salvo = AbrirPropriedades<Janela>(miReplicar, produto, &insumo, [&](Janela* j) {
             QCOMPARE(j->LTitJan->text(), "Propriedades do Insumo");
             QCOMPARE(j->edtDescIns->text(), "Caixa de papelão ondulado");
             if (std::string_view(QTest::currentDataTag()) == "sem mudança") {
@@ -456,7 +395,7 @@ private slots:
             }
         });
         QCOMPARE(salvo, aceito);
-        QCOMPARE(caixas_->Mostradas(), aceito ? std::vector<CaixaMostrada>{} : Erro(kJaCadastrado));
+        QCOMPARE(caixas_->Mostradas(), aceito ? std::vector<CaixaMostrada>{} : ErroMostrado(kJaCadastrado));
         const auto insumos = InsumosGravados(produto);
         QCOMPARE(insumos.size(), size_t(aceito ? 2 : 1));
         QCOMPARE(insumos[0].descricao, original.descricao);
@@ -472,7 +411,7 @@ private slots:
     void especificacaoNoLimite() {
         TClsLExProduto produto = NovoProduto();
         const QString texto = QString(1000, 'x') + "\n" + QString(2721, 'y');
-        QVERIFY(Abrir(miIncluir, produto, nullptr, [&](Janela* j) {
+        QVERIFY(AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [&](Janela* j) {
             Preencher(j, Campos{});
             j->mmEspecTec->clear();
             j->mmEspecTec->setFocus();
@@ -492,7 +431,7 @@ private slots:
 
     void pesquisasDeNCMEUnidade() {
         TClsLExProduto produto = NovoProduto();
-        Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             QuandoModal([](QWidget* pesquisa) {
                 QCOMPARE(Controle<QLabel>(pesquisa, "LTitJanela")->text(), "Pesquisa: Insumos");
                 EscolherNaPesquisa(pesquisa, 0, "85423190");
@@ -524,7 +463,7 @@ private slots:
         TConexao& conexao = dm_DatConn->adocon_korvex;
         conexao.ExecutarNativo("CREATE TRIGGER recusa BEFORE INSERT ON KX_EXPINSUMO "
                                "BEGIN SELECT RAISE(ABORT, 'disco cheio'); END");
-        QVERIFY(Abrir(miIncluir, produto, nullptr, [&](Janela* j) {
+        QVERIFY(AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [&](Janela* j) {
             Preencher(j, Campos{});
             ClicarBotao(j, 2);
             QVERIFY(j->isVisible());

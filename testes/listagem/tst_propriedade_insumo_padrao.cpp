@@ -5,8 +5,7 @@
 // test by detail, and what each mode saves.
 
 #include "apoio/Controles.h"
-#include "apoio/JanelaModal.h"
-#include "apoio/JanelasAssistente.h"
+#include "apoio/JanelasInsumo.h"
 #include "apoio/ListagemInsumos.h"
 #include "app/DatConn.h"
 #include "comum/CaixasRoteiro.h"
@@ -42,19 +41,6 @@ const QStringList kItens{"0001 Conjunto de fixação - Arruelas de ferro ou aço
                          "0002 Painel frontal - Arruelas de ferro ou aço"};
 const char* const kNCMForaDoProduto = "85423990";
 
-void Redigitar(QWidget* caixa, const QString& texto) {
-    if (texto.isNull()) {
-        return;
-    }
-    caixa->setFocus();
-    if (auto* linha = qobject_cast<QLineEdit*>(caixa)) {
-        linha->clear();
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(caixa)) {
-        memo->clear();
-    }
-    Digitar(caixa, texto);
-}
-
 // Fills a valid standard-list input; the item is chosen by its position in the list.
 void Preencher(Janela* j, const QString& ncm, int item, const QString& especificacao, const QString& coeficiente) {
     j->cmbSelTipoIns->setCurrentIndex(1);
@@ -62,6 +48,19 @@ void Preencher(Janela* j, const QString& ncm, int item, const QString& especific
     j->cmbDescIns->setCurrentIndex(item);
     Redigitar(j->mmEspecTec, especificacao);
     Redigitar(j->edtCoefTec, coeficiente);
+}
+
+QStringList Itens(const QComboBox* lista);
+
+// The window once the item NCM of the product is in: its description, the item list with
+// nothing chosen, and the unit.
+void ConferirNCMDoItem(Janela* j) {
+    QCOMPARE(j->edtCodNCM->text(), kNCMItem);
+    QCOMPARE(j->staDescNCM->text(), "Arruelas de ferro ou aço - reforçados");
+    QCOMPARE(Itens(j->cmbDescIns), kItens);
+    QCOMPARE(j->cmbDescIns->currentIndex(), -1);
+    QCOMPARE(j->edtCodUnid->text(), "2");
+    QCOMPARE(j->staDescUnid->text(), "QUILOGRAMA");
 }
 
 QStringList Itens(const QComboBox* lista) {
@@ -80,47 +79,6 @@ class TstPropriedadeInsumoPadrao : public QObject {
     std::unique_ptr<AmbienteTeste> ambiente_;
     std::unique_ptr<CaixasRoteiro> caixas_;
 
-    bool Abrir(TModoInsumo modo, TClsLExProduto& produto, TclsLExInsumo* insumo, std::function<void(Janela*)> acao) {
-        QuandoModal([&](QWidget* modal) {
-            if (auto* janela = qobject_cast<Janela*>(modal)) {
-                acao(janela);
-            } else {
-                qWarning("a janela aberta não é a das propriedades do insumo padrão");
-            }
-            if (modal->isVisible()) {
-                modal->close();
-            }
-        });
-        switch (modo) {
-        case miIncluir:
-            return Janela::Incluir(produto);
-        case miAlterar:
-            return Janela::Alterar(produto, *insumo);
-        case miReplicar:
-            break;
-        }
-        return Janela::Replicar(produto, *insumo);
-    }
-
-    // A standard-list input as the input list hands it on.
-    static TclsLExInsumo Registro(const TClsLExProduto& produto, const InsumoGravado& g) {
-        TclsLExInsumo r;
-        r.Set_emp_inscvlt(produto.emp_inscvlt());
-        r.Set_exp_codprod(produto.exp_codprod());
-        r.Set_exp_codins(g.codins);
-        r.Set_exp_tipoins(g.tipo.value_or(""));
-        r.Set_exp_ncmins(g.ncm);
-        r.Set_exp_detinsvlt(g.detalhe.value_or(""));
-        r.Set_exp_descins(g.descricao.value_or(""));
-        r.Set_exp_espetec(g.especificacao.value_or(""));
-        r.Set_exp_coeftec(g.coeficiente);
-        r.Set_codunid(g.codunid);
-        r.Set_ins_codemp(g.codEmpresa.value_or(""));
-        return r;
-    }
-
-    std::vector<CaixaMostrada> Erro(const char* texto) { return {{TipoCaixa::Erro, "Erro", texto}}; }
-
 private slots:
     void initTestCase() { ambiente_ = ConectarDemonstracao(); }
     void cleanupTestCase() {
@@ -135,7 +93,7 @@ private slots:
     // removing one empties all four.
     void novoComNCMDoProduto() {
         TClsLExProduto produto = NovoProduto();
-        Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             QCOMPARE(j->windowTitle(), "FPropriedadeInsumoPadrao");
             QCOMPARE(j->LTitJan->text(), "Propriedades do Insumo Padrão (NOVO)");
             QCOMPARE(Itens(j->cmbSelTipoIns), QStringList({"", "P - Insumo Estrangeiro da Listagem Padrão"}));
@@ -145,12 +103,7 @@ private slots:
             QCOMPARE(Controle<QLabel>(j, "Label10")->text(), "Insumo");
 
             Digitar(j->edtCodNCM, QString(kNCMItem) + "5");
-            QCOMPARE(j->edtCodNCM->text(), kNCMItem);
-            QCOMPARE(j->staDescNCM->text(), "Arruelas de ferro ou aço - reforçados");
-            QCOMPARE(Itens(j->cmbDescIns), kItens);
-            QCOMPARE(j->cmbDescIns->currentIndex(), -1);
-            QCOMPARE(j->edtCodUnid->text(), "2");
-            QCOMPARE(j->staDescUnid->text(), "QUILOGRAMA");
+            ConferirNCMDoItem(j);
             j->cmbDescIns->setCurrentIndex(1);
             Capturar("propriedade_insumo_padrao_novo");
 
@@ -195,19 +148,19 @@ private slots:
         QFETCH(QString, mensagem);
         QFETCH(QString, foco);
         TClsLExProduto produto = NovoProduto();
-        QVERIFY(!Abrir(miIncluir, produto, nullptr, [&](Janela* j) {
+        QVERIFY(!AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [&](Janela* j) {
             Preencher(j, ncm, item, especificacao, coeficiente);
             j->cmbSelTipoIns->setCurrentIndex(tipo);
             ClicarBotao(j, 2);
             QCOMPARE(j->focusWidget()->objectName(), foco);
         }));
-        QCOMPARE(caixas_->Mostradas(), Erro(qPrintable(mensagem)));
+        QCOMPARE(caixas_->Mostradas(), ErroMostrado(mensagem));
         QVERIFY(InsumosGravados(produto).empty());
     }
 
     void novoGravaOItemEscolhido() {
         TClsLExProduto produto = NovoProduto();
-        QVERIFY(Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        QVERIFY(AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             Preencher(j, kNCMItem, 1, "Aço galvanizado", "2,5");
             Redigitar(j->edtPart, "AR-2");
             ClicarBotao(j, 2);
@@ -231,8 +184,8 @@ private slots:
         dm_DatConn->adocon_korvex.Executar("UPDATE KX_EXPINSUMO SET exp_descins = 'Descrição antiga' WHERE "
                                            "emp_inscvlt = '200123456' AND exp_codins = 2 AND exp_codprod = " +
                                            produto.exp_codprod());
-        TclsLExInsumo confere = Registro(produto, InsumoGravadoDe(produto, 3));
-        QVERIFY(Abrir(miAlterar, produto, &confere, [](Janela* j) {
+        TclsLExInsumo confere = RegistroDe(produto, InsumoGravadoDe(produto, 3));
+        QVERIFY(AbrirPropriedades<Janela>(miAlterar, produto, &confere, [](Janela* j) {
             QCOMPARE(j->LTitJan->text(), "Propriedades do Insumo Padrão");
             QCOMPARE(j->cmbSelTipoIns->currentIndex(), 1);
             QCOMPARE(j->staDescNCM->text(), "Arruelas de ferro ou aço - reforçados");
@@ -244,11 +197,11 @@ private slots:
         }));
         QCOMPARE(InsumoGravadoDe(produto, 3).detalhe, std::optional<std::string>("0002"));
 
-        TclsLExInsumo antigo = Registro(produto, InsumoGravadoDe(produto, 2));
-        QVERIFY(Abrir(miAlterar, produto, &antigo, [this](Janela* j) {
+        TclsLExInsumo antigo = RegistroDe(produto, InsumoGravadoDe(produto, 2));
+        QVERIFY(AbrirPropriedades<Janela>(miAlterar, produto, &antigo, [this](Janela* j) {
             QCOMPARE(j->cmbDescIns->currentIndex(), -1);
             ClicarBotao(j, 2);
-            QCOMPARE(caixas_->Mostradas(), Erro(kSemDescricao));
+            QCOMPARE(caixas_->Mostradas(), ErroMostrado(kSemDescricao));
             j->cmbDescIns->setCurrentIndex(1);
             ClicarBotao(j, 2);
         }));
@@ -276,8 +229,8 @@ private slots:
         TClsLExProduto produto = NovoProduto();
         InserirInsumo(produto, {0, "P", kNCMItem, "0002", "Painel frontal - Arruelas de ferro ou aço",
                                 "Painel em aço estampado", 1, "2", "PF-1"});
-        TclsLExInsumo insumo = Registro(produto, InsumoGravadoDe(produto, 1));
-        const bool salvo = Abrir(miReplicar, produto, &insumo, [&](Janela* j) {
+        TclsLExInsumo insumo = RegistroDe(produto, InsumoGravadoDe(produto, 1));
+        const bool salvo = AbrirPropriedades<Janela>(miReplicar, produto, &insumo, [&](Janela* j) {
             QCOMPARE(j->cmbDescIns->currentIndex(), 1);
             if (std::string_view(QTest::currentDataTag()) == "sem mudança") {
                 Capturar("propriedade_insumo_padrao_replicar");
@@ -287,7 +240,7 @@ private slots:
             ClicarBotao(j, 2);
         });
         QCOMPARE(salvo, aceito);
-        QCOMPARE(caixas_->Mostradas(), aceito ? std::vector<CaixaMostrada>{} : Erro(kJaCadastrado));
+        QCOMPARE(caixas_->Mostradas(), aceito ? std::vector<CaixaMostrada>{} : ErroMostrado(kJaCadastrado));
         const auto insumos = InsumosGravados(produto);
         QCOMPARE(insumos.size(), size_t(aceito ? 2 : 1));
         QCOMPARE(insumos[0].detalhe, std::optional<std::string>("0002"));
@@ -306,7 +259,7 @@ private slots:
         c.Executar("INSERT INTO PROD_ITEM (cd_produto_xvm, cd_mercadoria_ncm, vtncm_detalhe) VALUES ('0401', "
                    "'39269010', '0009')");
         TClsLExProduto produto = NovoProduto();
-        QVERIFY(Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        QVERIFY(AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             Preencher(j, "39269010", 1, "Longo", "1");
             ClicarBotao(j, 2);
         }));
@@ -314,8 +267,8 @@ private slots:
         QCOMPARE(g.detalhe, std::optional<std::string>("0009"));
         QCOMPARE(QString::fromStdString(*g.descricao), QString::fromStdString(longa).left(253));
 
-        TclsLExInsumo insumo = Registro(produto, g);
-        QVERIFY(Abrir(miAlterar, produto, &insumo, [](Janela* j) {
+        TclsLExInsumo insumo = RegistroDe(produto, g);
+        QVERIFY(AbrirPropriedades<Janela>(miAlterar, produto, &insumo, [](Janela* j) {
             QCOMPARE(j->cmbDescIns->currentIndex(), 1);
             ClicarBotao(j, 2);
         }));
@@ -325,18 +278,13 @@ private slots:
 
     void pesquisaDosItensDoProduto() {
         TClsLExProduto produto = NovoProduto();
-        Abrir(miIncluir, produto, nullptr, [](Janela* j) {
+        AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
             QuandoModal([](QWidget* pesquisa) {
                 QCOMPARE(Controle<QLabel>(pesquisa, "LTitJanela")->text(), "Pesquisa: Insumos");
                 EscolherNaPesquisa(pesquisa, 0, "7318");
             });
             QTest::mouseClick(j->btnPesqNCM, Qt::LeftButton);
-            QCOMPARE(j->edtCodNCM->text(), kNCMItem);
-            QCOMPARE(j->staDescNCM->text(), "Arruelas de ferro ou aço - reforçados");
-            QCOMPARE(Itens(j->cmbDescIns), kItens);
-            QCOMPARE(j->cmbDescIns->currentIndex(), -1);
-            QCOMPARE(j->edtCodUnid->text(), "2");
-            QCOMPARE(j->staDescUnid->text(), "QUILOGRAMA");
+            ConferirNCMDoItem(j);
         });
     }
 };
