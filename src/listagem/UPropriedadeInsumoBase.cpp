@@ -90,15 +90,16 @@ TFPropriedadeInsumoBase::TFPropriedadeInsumoBase(QWidget* pai, TClsLExProduto& p
     btnPesqNCM->setFocusPolicy(Qt::NoFocus);
     btnPesqUnid->setFocusPolicy(Qt::NoFocus);
 
+    edtCodUnid->installEventFilter(this);
     connect(edtCodUnid, &QLineEdit::textChanged, this, &TFPropriedadeInsumoBase::edtCodUnidChange);
     connect(btnPesqUnid, &QToolButton::clicked, this, &TFPropriedadeInsumoBase::btnPesqUnidClick);
+    // The counter follows every change of the specification, a paste by mouse included.
     connect(mmEspecTec, &QPlainTextEdit::textChanged, this, &TFPropriedadeInsumoBase::mmEspecTecKeyUp);
 }
 
 void TFPropriedadeInsumoBase::PosicionarDescricao(QWidget* descricao) {
     descricao->setGeometry(12, 140, 742, 24);
     descricao->installEventFilter(this);
-    edtCodUnid->installEventFilter(this);
     setTabOrder(cmbSelTipoIns, edtCodNCM);
     setTabOrder(edtCodNCM, descricao);
     setTabOrder(descricao, mmEspecTec);
