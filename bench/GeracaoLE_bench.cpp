@@ -9,11 +9,10 @@
 //
 // Usage: GeracaoLE_bench [products] [inputs per product]
 
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
 #include "comum/CaixasMensagem.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/Esquema.h"
 #include "envio/GeracaoLE.h"
 
@@ -140,15 +139,16 @@ fs::path Gerar(const fs::path& raiz, int produtos, Medida& medida) {
     }
     ParametrosEnvio parametros;
     parametros.inscricao = "200123456";
+    parametros.pasta = PastaTemporaria();
     parametros.somenteGerar = true;
     parametros.consulta = &dm_DatConn->qry_sel;
     for (int p = 1; p <= produtos; ++p) {
         parametros.produtos.push_back({true, std::to_string(p)});
     }
-    NovaPastas().DefinePasta(PastaTemporaria());
-    medida = Medir([&] { GerarListagem(parametros, {}); });
+    std::string arquivo;
+    medida = Medir([&] { arquivo = GerarListagem(parametros, {}).arquivo; });
     dm_DatConn.reset();
-    return Pastas->CaminhoArquivo();
+    return arquivo;
 }
 
 // Writes the bytes again, line by line, with fwrite through a 1 MiB buffer.

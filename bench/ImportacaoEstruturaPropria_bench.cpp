@@ -8,14 +8,13 @@
 // reads the product's inputs of the same type and NCM code, so few codes for many inputs
 // (a product whose thousands of inputs share one NCM) make every line read more rows.
 
-#include "app/InfoGerais.h"
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
 #include "comum/CaixasRoteiro.h"
 #include "comum/Cp1252.h"
+#include "comum/Plataforma.h"
 #include "comum/RotinasUteis.h"
 #include "dados/BancoDados.h"
 #include "dados/Esquema.h"
+#include "dados/InfoGerais.h"
 #include "importacao/ImportacaoEstruturaPropria.h"
 
 #include <sqlite3.h>
@@ -181,7 +180,6 @@ int main(int argc, char* argv[]) {
     CriarInfoGerais(&c);
     Preparar(c);
     CaixasRoteiro caixas;
-    NovaPastas();
 
     std::vector<Insumo> linhas, existentes;
     for (int i = 0; i < n; ++i) {

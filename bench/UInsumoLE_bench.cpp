@@ -7,10 +7,10 @@
 //
 //     QT_QPA_PLATFORM=offscreen build/bench/UInsumoLE_bench [N]
 
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
 #include "comum/CaixasRoteiro.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/Esquema.h"
 #include "listagem/UInsumoLE.h"
 #include "listagem/UPropriedadeInsumo.h"

@@ -2,9 +2,9 @@
 
 #include "Comandos.h"
 
-#include "app/Plataforma.h"
 #include "comum/Cp1252.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
 #include "comum/Utf8.h"
 #include "dados/BancoDados.h"
 #include "dados/Esquema.h"
@@ -121,8 +121,8 @@ bool Utf8Valido(const std::string& t) {
 }
 
 // The reference tables that korvex-admin loads, in load order.
-const char* const kTabelasReferencia[] = {"T_PROXVM", "PRJ_TIPO_PROD",    "PRJ_NCM",   "PRJ_NCM_PROD_VLT",
-                                          "PROD_ITEM", "VLT_NCM", "KXUNIDADES"};
+const char* const kTabelasReferencia[] = {"T_PROXVM",  "PRJ_TIPO_PROD", "PRJ_NCM",   "PRJ_NCM_PROD_VLT",
+                                          "PROD_ITEM", "VLT_NCM",       "KXUNIDADES"};
 
 std::string ArquivoDaTabela(const fs::path& pasta, const std::string& tabela) {
     std::error_code erro;
@@ -292,8 +292,7 @@ int ComandoSQL(const Argumentos& args) {
     TConexao conexao;
     conexao.Abrir(CaminhoBancoListagem().string(), kSenhaBanco);
     TConsulta q(&conexao);
-    q.DefinirSQL(args[0]);
-    q.Abrir();
+    q.Abrir(args[0]);
     if (q.QuantidadeCampos() == 0) {
         std::cout << q.LinhasAfetadas() << " linha(s) afetada(s)\n";
         return 0;

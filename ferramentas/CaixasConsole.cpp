@@ -2,9 +2,13 @@
 
 #include <iostream>
 
-CaixasConsole::CaixasConsole() : anterior_(CaixasMensagemAtual()) { DefinirCaixasMensagem(this); }
+CaixasConsole::CaixasConsole() : anterior_(CaixasMensagemAtual()) {
+    DefinirCaixasMensagem(this);
+}
 
-CaixasConsole::~CaixasConsole() { DefinirCaixasMensagem(anterior_); }
+CaixasConsole::~CaixasConsole() {
+    DefinirCaixasMensagem(anterior_);
+}
 
 int CaixasConsole::Mostrar(TipoCaixa tipo, const std::string& titulo, const std::string& texto) {
     const bool erro = tipo == TipoCaixa::Erro || tipo == TipoCaixa::Aviso;
@@ -23,4 +27,6 @@ int CaixasConsole::Mostrar(TipoCaixa tipo, const std::string& titulo, const std:
     return (tipo == TipoCaixa::Pergunta || tipo == TipoCaixa::Confirmacao) ? kBotaoSim : kBotaoOK;
 }
 
-bool CaixasConsole::EscolherPasta(const std::string&, const std::string&, std::string&) { return false; }
+bool CaixasConsole::EscolherPasta(const std::string&, const std::string&, std::string&) {
+    return false;
+}

@@ -4,9 +4,9 @@
 
 #include "Comandos.h"
 
-#include "app/Plataforma.h"
 #include "comum/Cp1252.h"
 #include "comum/Numeros.h"
+#include "comum/Plataforma.h"
 #include "comum/RotinasUteis.h"
 #include "dados/BancoDados.h"
 
@@ -26,9 +26,9 @@ struct Par {
 };
 
 const Par kUnidades[] = {
-    {"1", "UNIDADE"},        {"2", "QUILOGRAMA"},    {"3", "METRO"},    {"4", "LITRO"},
-    {"5", "PEÇA"},           {"6", "PAR"},           {"7", "METRO QUADRADO"}, {"8", "METRO CÚBICO"},
-    {"9", "MILHEIRO"},       {"10", "CONJUNTO"},     {"11", "GRAMA"},   {"12", "DÚZIA"},
+    {"1", "UNIDADE"},  {"2", "QUILOGRAMA"}, {"3", "METRO"},          {"4", "LITRO"},
+    {"5", "PEÇA"},     {"6", "PAR"},        {"7", "METRO QUADRADO"}, {"8", "METRO CÚBICO"},
+    {"9", "MILHEIRO"}, {"10", "CONJUNTO"},  {"11", "GRAMA"},         {"12", "DÚZIA"},
 };
 
 // Products of the zone: code (the first four characters are the agency's product code)
@@ -121,8 +121,11 @@ const Posicao kPosicoes[] = {
     {"320890", "Tintas e vernizes à base de polímeros", "4"},
 };
 
-const Par kSubdivisoes[] = {{"10", "de uso geral"}, {"20", "para montagem industrial"}, {"30", "reforçados"},
-                            {"40", "de alta precisão"}, {"90", "outros"}};
+const Par kSubdivisoes[] = {{"10", "de uso geral"},
+                            {"20", "para montagem industrial"},
+                            {"30", "reforçados"},
+                            {"40", "de alta precisão"},
+                            {"90", "outros"}};
 
 std::string NCM(size_t posicao, size_t subdivisao) {
     return std::string(kPosicoes[posicao].codigo) + kSubdivisoes[subdivisao].codigo;
@@ -141,8 +144,8 @@ void Inserir(TConexao& c, const std::string& tabela, const std::string& colunas,
 }
 
 // The agency's item details of one NCM code of one product.
-const char* const kDetalhes[] = {"Placa principal", "Carcaça", "Módulo de alimentação", "Conjunto de fixação",
-                                 "Painel frontal", "Chicote elétrico"};
+const char* const kDetalhes[] = {"Placa principal",     "Carcaça",        "Módulo de alimentação",
+                                 "Conjunto de fixação", "Painel frontal", "Chicote elétrico"};
 
 void PreencherReferencias(TConexao& c) {
     for (const auto& u : kUnidades) {
@@ -180,14 +183,12 @@ void PreencherReferencias(TConexao& c) {
                 std::string detalhe = "000" + std::to_string(d + 1);
                 Inserir(c, "PROD_ITEM", "cd_produto_xvm, cd_mercadoria_ncm, vtncm_detalhe", {vlt, ncm, detalhe});
                 TConsulta existe(&c);
-                existe.DefinirSQL("SELECT * FROM VLT_NCM WHERE vtncm_codigo = " + Q(ncm) +
-                                  " AND vtncm_detalhe = " + Q(detalhe));
-                existe.Abrir();
+                existe.Abrir("SELECT * FROM VLT_NCM WHERE vtncm_codigo = " + Q(ncm) +
+                             " AND vtncm_detalhe = " + Q(detalhe));
                 if (existe.Vazia()) {
                     Inserir(c, "VLT_NCM", "vtncm_codigo, vtncm_detalhe, vtncm_descricao",
                             {ncm, detalhe,
-                             std::string(kDetalhes[(p + d) % std::size(kDetalhes)]) + " - " +
-                                 kPosicoes[p].descricao});
+                             std::string(kDetalhes[(p + d) % std::size(kDetalhes)]) + " - " + kPosicoes[p].descricao});
                 }
             }
         }
@@ -210,9 +211,9 @@ void CriarProduto(TConexao& c, const std::string& inscricao, int codigo, size_t 
     const std::string vlt = std::string(kProdutos[produto].codigo).substr(0, 4);
     // The product's own NCM: the first allowed for its type.
     TConsulta q(&c);
-    q.DefinirSQL("SELECT nps_ncm, uni_codigo FROM PRJ_NCM_PROD_VLT, PRJ_NCM WHERE nps_ncm = ncm_codigo AND "
-                 "nps_codprod = " + Q(vlt) + " AND nps_codtipo = " + Q(kTipos[tipo].codigo) + " ORDER BY nps_ncm");
-    q.Abrir();
+    q.Abrir("SELECT nps_ncm, uni_codigo FROM PRJ_NCM_PROD_VLT, PRJ_NCM WHERE nps_ncm = ncm_codigo AND "
+            "nps_codprod = " +
+            Q(vlt) + " AND nps_codtipo = " + Q(kTipos[tipo].codigo) + " ORDER BY nps_ncm");
     const std::string ncmProduto = q.Texto("nps_ncm");
     c.Executar(" INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, "
                "  exp_tipoprodvlt, exp_modprod, exp_status, cus_codigo, mod_codemp) VALUES ( " +
@@ -220,11 +221,10 @@ void CriarProduto(TConexao& c, const std::string& inscricao, int codigo, size_t 
                Q(kTipos[tipo].codigo) + " , " + Q(modelo) + " , null , " + Q(centro) + " , " + Q(codModelo) + " ) ");
 
     TConsulta itens(&c);
-    itens.DefinirSQL("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, b.vtncm_descricao, n.uni_codigo FROM PROD_ITEM a, "
-                     "VLT_NCM b, PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = "
-                     "b.vtncm_detalhe AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = " +
-                     Q(vlt) + " ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
-    itens.Abrir();
+    itens.Abrir("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, b.vtncm_descricao, n.uni_codigo FROM PROD_ITEM a, "
+                "VLT_NCM b, PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = "
+                "b.vtncm_detalhe AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = " +
+                Q(vlt) + " ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
     int codins = 0;
     size_t posicao = produto;
     for (const auto& ins : insumos) {
@@ -272,8 +272,8 @@ void PreencherEmpresas(TConexao& c) {
         {"P", "", "Módulo de alimentação chaveada 110/220 V, 150 W", 1, "PN-TV-0003"},
         {"E", "Painel de cristal líquido de 43 polegadas", "Painel LCD 43\", resolução 3840x2160, retroiluminação LED",
          1, "PN-TV-0100"},
-        {"E", "Controlador de temporização do painel", "Circuito integrado controlador T-CON, encapsulamento BGA",
-         1, "PN-TV-0101"},
+        {"E", "Controlador de temporização do painel", "Circuito integrado controlador T-CON, encapsulamento BGA", 1,
+         "PN-TV-0101"},
         {"N", "Parafuso auto-atarraxante M3 x 8", "Aço carbono zincado, cabeça Phillips", 0.0125, "PN-TV-0200"},
         {"N", "Caixa de papelão ondulado para embalagem", "", 1, ""},
         {"R", "Cabo de força com plugue de 2 pinos", "Cabo 2 x 0,75 mm², 1,5 m, plugue NBR 14136", 1.5, "PN-TV-0300"},
@@ -282,8 +282,8 @@ void PreencherEmpresas(TConexao& c) {
     const std::vector<InsumoDemo> celular = {
         {"P", "", "Placa lógica com processador de oito núcleos e memória de 6 GB", 1, "PN-CEL-01"},
         {"P", "", "Carcaça em policarbonato com moldura de alumínio anodizado", 1, "PN-CEL-02"},
-        {"E", "Tela sensível ao toque de 6,5 polegadas", "Tela OLED 6,5\" com vidro temperado e sensor de toque",
-         1, "PN-CEL-10"},
+        {"E", "Tela sensível ao toque de 6,5 polegadas", "Tela OLED 6,5\" com vidro temperado e sensor de toque", 1,
+         "PN-CEL-10"},
         {"E", "Bateria de íons de lítio 5000 mAh", "Bateria 3,85 V, 5000 mAh, com circuito de proteção", 1,
          "PN-CEL-11"},
         {"N", "Película protetora de tela", "", 1, ""},
@@ -292,8 +292,7 @@ void PreencherEmpresas(TConexao& c) {
     const std::vector<InsumoDemo> forno = {
         {"P", "", "Módulo de alimentação do magnetron com transformador de alta tensão", 1, "MO-001"},
         {"E", "Magnetron de 900 W", "Válvula magnetron 2450 MHz, potência de saída 900 W", 1, "MO-010"},
-        {"N", "Porta com visor de vidro temperado", "Vidro temperado 4 mm com tela metálica de blindagem", 1,
-         "MO-020"},
+        {"N", "Porta com visor de vidro temperado", "Vidro temperado 4 mm com tela metálica de blindagem", 1, "MO-020"},
         {"R", "Prato giratório de vidro", "Diâmetro 245 mm", 1, "MO-030"},
     };
     CriarProduto(c, "200123456", 1, 0, 0, "TV LED 43\" 4K SMART", "CC-0101", "TV43-4K-SMT", televisor);
@@ -315,10 +314,11 @@ void PreencherEmpresas(TConexao& c) {
     };
     CriarProduto(c, "200654321", 1, 2, 0, "MOTOCICLETA URBANA 150", "CC-M150", "URB-150", moto);
     CriarProduto(c, "200654321", 2, 2, 1, "MOTOCICLETA URBANA 150 ED. ESPECIAL", "CC-M150", "URB-150-ESP", moto);
-    CriarProduto(c, "200654321", 3, 3, 0, "BICICLETA ARO 29", "CC-B29", "BIKE-29", {
-        {"E", "Câmbio traseiro de 9 velocidades", "Câmbio com gaiola média, alumínio", 1, "BK-10"},
-        {"N", "Quadro de alumínio 6061", "Quadro aro 29, tamanho 17", 1, "BK-20"},
-    });
+    CriarProduto(c, "200654321", 3, 3, 0, "BICICLETA ARO 29", "CC-B29", "BIKE-29",
+                 {
+                     {"E", "Câmbio traseiro de 9 velocidades", "Câmbio com gaiola média, alumínio", 1, "BK-10"},
+                     {"N", "Quadro de alumínio 6061", "Quadro aro 29, tamanho 17", 1, "BK-20"},
+                 });
 }
 
 // One line of an own-structure file: type, NCM, item detail, description, coefficient (7 whole
@@ -336,17 +336,16 @@ std::string LinhaEstruturaPropria(const std::string& tipo, const std::string& nc
 // inputs (company 200123456, product 5), so that the import can be tried at once.
 void EscreverExemploImportacao(TConexao& c, const fs::path& arquivo) {
     TConsulta itens(&c);
-    itens.DefinirSQL("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, n.uni_codigo FROM PROD_ITEM a, VLT_NCM b, "
-                     "PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = b.vtncm_detalhe "
-                     "AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = '0412' "
-                     "ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
-    itens.Abrir();
+    itens.Abrir("SELECT a.cd_mercadoria_ncm, a.vtncm_detalhe, n.uni_codigo FROM PROD_ITEM a, VLT_NCM b, "
+                "PRJ_NCM n WHERE a.cd_mercadoria_ncm = b.vtncm_codigo AND a.vtncm_detalhe = b.vtncm_detalhe "
+                "AND n.ncm_codigo = a.cd_mercadoria_ncm AND a.cd_produto_xvm = '0412' "
+                "ORDER BY a.cd_mercadoria_ncm, a.vtncm_detalhe");
     std::vector<std::string> linhas;
     for (int k = 0; k < 2 && !itens.Fim(); ++k, itens.Proximo()) {
-        linhas.push_back(LinhaEstruturaPropria("P", itens.Texto("cd_mercadoria_ncm"), itens.Texto("vtncm_detalhe"), "",
-                                               "000000100000000", itens.Texto("uni_codigo"), "NB-P" + std::to_string(k + 1),
-                                               "Item da lista padrão do computador portátil, revisão " +
-                                                   std::to_string(k + 1)));
+        linhas.push_back(
+            LinhaEstruturaPropria("P", itens.Texto("cd_mercadoria_ncm"), itens.Texto("vtncm_detalhe"), "",
+                                  "000000100000000", itens.Texto("uni_codigo"), "NB-P" + std::to_string(k + 1),
+                                  "Item da lista padrão do computador portátil, revisão " + std::to_string(k + 1)));
     }
     linhas.push_back(LinhaEstruturaPropria("E", "85423190", "", "Processador de quatro núcleos", "000000100000000", "1",
                                            "NB-E01", "Processador 64 bits, 4 núcleos, 2,4 GHz, encapsulamento BGA"));
@@ -354,10 +353,10 @@ void EscreverExemploImportacao(TConexao& c, const fs::path& arquivo) {
                                            "NB-E02", "Módulo SO-DIMM DDR4 3200 MHz, 8 GB"));
     linhas.push_back(LinhaEstruturaPropria("N", "39269010", "", "Carcaça inferior em plástico injetado",
                                            "000000100000000", "2", "NB-N01", "Policarbonato com ABS, cor grafite"));
-    linhas.push_back(LinhaEstruturaPropria("N", "73181510", "", "Parafuso M2 x 4 da carcaça", "000000012000000", "2",
-                                           "", ""));
-    linhas.push_back(LinhaEstruturaPropria("R", "48191010", "", "Caixa de papelão para embalagem",
-                                           "000000100000000", "1", "", ""));
+    linhas.push_back(
+        LinhaEstruturaPropria("N", "73181510", "", "Parafuso M2 x 4 da carcaça", "000000012000000", "2", "", ""));
+    linhas.push_back(
+        LinhaEstruturaPropria("R", "48191010", "", "Caixa de papelão para embalagem", "000000100000000", "1", "", ""));
     std::string texto;
     for (const auto& linha : linhas) {
         texto += Utf8ParaCp1252(linha) + "\r\n";

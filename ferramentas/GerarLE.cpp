@@ -5,11 +5,10 @@
 #include "CaixasConsole.h"
 #include "Comandos.h"
 
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
+#include "comum/Plataforma.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "envio/GeracaoLE.h"
 
@@ -33,8 +32,8 @@ public:
 
 struct PedidoGeracao {
     std::string inscricao;
-    std::optional<std::string> pasta;    // only generate, into this folder
-    bool enviar = false;                 // generate into the temporary folder and upload
+    std::optional<std::string> pasta;          // only generate, into this folder
+    bool enviar = false;                       // generate into the temporary folder and upload
     std::optional<std::set<int32_t>> produtos; // none: every product of the listing
 };
 
@@ -155,12 +154,12 @@ int ComandoGerarLE(const Argumentos& args) {
     parametros.inscricao = pedido.inscricao;
     parametros.produtos = ListaDeEnvio(pedido);
     parametros.somenteGerar = !pedido.enviar;
+    parametros.pasta = pasta;
     parametros.consulta = &dm_DatConn->qry_sel;
-    NovaPastas().DefinePasta(pasta);
 
     AcompanhamentoEnvio acompanhamento;
     acompanhamento.registrar = [](const std::string& linha) { std::cout << linha << std::endl; };
-    const bool sucesso = GerarListagem(parametros, acompanhamento);
-    std::cout << Pastas->CaminhoArquivo() << std::endl;
-    return sucesso ? 0 : 1;
+    const ResultadoEnvio resultado = GerarListagem(parametros, acompanhamento);
+    std::cout << resultado.arquivo << std::endl;
+    return resultado.sucesso ? 0 : 1;
 }

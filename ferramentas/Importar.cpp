@@ -5,11 +5,10 @@
 #include "CaixasConsole.h"
 #include "Comandos.h"
 
-#include "app/DatConn.h"
-#include "app/clsPastas.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/clsTabACCESS.h"
 #include "importacao/ImportacaoEstruturaPropria.h"
 
@@ -49,22 +48,19 @@ int ComandoImportar(const Argumentos& args) {
     TConexao& conexao = dm_DatConn->adocon_korvex;
 
     TConsulta consulta(&conexao);
-    consulta.DefinirSQL(" SELECT T1.emp_razao FROM " + clsTabACCESS::TabEmpresa() +
-                        " T1  WHERE T1.emp_inscvlt = " + Q(inscricao));
-    consulta.Abrir();
+    consulta.Abrir(" SELECT T1.emp_razao FROM " + clsTabACCESS::TabEmpresa() +
+                   " T1  WHERE T1.emp_inscvlt = " + Q(inscricao));
     if (consulta.Vazia()) {
         throw ErroGeral("A empresa de inscrição " + inscricao + " não está cadastrada.");
     }
-    consulta.DefinirSQL(" SELECT T1.exp_codprodvlt FROM " + clsTabACCESS::TabExpProduto() +
-                        " T1  WHERE T1.emp_inscvlt = " + Q(inscricao) + "    AND T1.exp_codprod = " + codProd);
-    consulta.Abrir();
+    consulta.Abrir(" SELECT T1.exp_codprodvlt FROM " + clsTabACCESS::TabExpProduto() +
+                   " T1  WHERE T1.emp_inscvlt = " + Q(inscricao) + "    AND T1.exp_codprod = " + codProd);
     if (consulta.Vazia()) {
         throw ErroGeral("O produto " + codProd + " não existe na listagem da empresa " + inscricao + ".");
     }
     const std::string codProdVlt = consulta.Texto("exp_codprodvlt");
     consulta.Fechar();
 
-    NovaPastas();
     TclsImportacaoEstruturaPropria importacao(conexao);
     importacao.AoRegistrar = MostrarLinhaLog;
     const auto resultado = importacao.ImportarArquivo({arquivo, inscricao, codProd, codProdVlt, false});

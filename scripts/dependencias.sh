@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACOTES=(
-    g++ cmake make pkg-config
+    g++ cmake make pkg-config clang-format
     qt6-base-dev libgl-dev qt6-translations-l10n
     libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev

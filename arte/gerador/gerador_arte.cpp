@@ -27,12 +27,12 @@
 namespace {
 
 // --- Palette -----------------------------------------------------------------------
-const QColor kVerde(10, 92, 70);          // the product's dark green
+const QColor kVerde(10, 92, 70); // the product's dark green
 const QColor kVerdeClaroTopo(14, 110, 84);
 const QColor kVerdeProfundo(6, 58, 44);
-const QColor kVerdeBarra(48, 130, 90);    // the button bar of the window frame
-const QColor kAmbar(232, 178, 60);        // accent, used sparingly
-const QColor kFundoClaro(238, 243, 240);  // the light page behind the tiles
+const QColor kVerdeBarra(48, 130, 90);   // the button bar of the window frame
+const QColor kAmbar(232, 178, 60);       // accent, used sparingly
+const QColor kFundoClaro(238, 243, 240); // the light page behind the tiles
 const QColor kFundoClaroBase(228, 236, 232);
 const QColor kBorda(203, 218, 210);
 const QColor kTextoSuave(96, 124, 110);
@@ -366,8 +366,8 @@ void GerarFaixa(int indice, int altura, int xBloco, const QRectF& painel, const 
 
     QFont fonteCabecalho = Fonte(12, true);
     fonteCabecalho.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    Texto(p, QRectF(painel.left() + 24, painel.top() + 16, painel.width() - 48, 20), cabecalho, fonteCabecalho,
-          kVerde, Qt::AlignLeft | Qt::AlignVCenter);
+    Texto(p, QRectF(painel.left() + 24, painel.top() + 16, painel.width() - 48, 20), cabecalho, fonteCabecalho, kVerde,
+          Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(QPen(QColor(208, 222, 214), 1));
     p.drawLine(QPointF(painel.left() + 24, painel.top() + 42.5), QPointF(painel.right() - 24, painel.top() + 42.5));
     p.setPen(Qt::NoPen);
@@ -486,7 +486,7 @@ void GerarFundoMenu() {
 // --- Window frame buttons ------------------------------------------------------------
 
 void GerarBotoes() {
-    const QString legendas[10] = {"Novo",     "Abrir",    "Salvar",     "Excluir",     "Desfazer",
+    const QString legendas[10] = {"Novo",      "Abrir",    "Salvar",     "Excluir",     "Desfazer",
                                   "Localizar", "Imprimir", "Relatórios", "Ferramentas", "Sair"};
     enum Estado { Normal, Aceso, Desabilitado };
     const char* nomes[3] = {"normal", "ligado", "desabilitado"};

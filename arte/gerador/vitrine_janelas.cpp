@@ -7,11 +7,11 @@
 // input list opens over the listing database of $KORVEX_RAIZ (korvex-admin demo), with
 // the program's own message boxes, to be driven by hand.
 
-#include "app/DatConn.h"
-#include "app/UAplicacao.h"
 #include "comum/CaixasMensagemQt.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "listagem/UInsumoLE.h"
+#include "ui/UAplicacao.h"
 #include "ui/UControles.h"
 #include "ui/UMenu.h"
 #include "ui/UModelPrincipal.h"

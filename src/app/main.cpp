@@ -1,10 +1,11 @@
 // Start-up: the application object, the data module and its connection, then the main
 // menu, which runs until the user leaves the program.
 
-#include "app/DatConn.h"
-#include "app/UAplicacao.h"
+#include "app/UJanelas.h"
 #include "comum/CaixasMensagemQt.h"
-#include "envio/UAssistentes.h"
+#include "comum/EscolherArquivoQt.h"
+#include "dados/DatConn.h"
+#include "ui/UAplicacao.h"
 #include "ui/UMenu.h"
 
 #include <QLibraryInfo>
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
 
     CaixasMensagemQt caixas;
     DefinirCaixasMensagem(&caixas);
+    EscolhaArquivoQt escolhaArquivo;
+    DefinirEscolhaArquivo(&escolhaArquivo);
 
     dm_DatConn = std::make_unique<Tdm_DatConn>();
     if (!dm_DatConn->Conectar()) {
@@ -30,7 +33,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    RegistrarAssistentes();
+    RegistrarJanelas();
 
     int resultado = 0;
     {

@@ -63,8 +63,7 @@ std::string Utf8ParaCp1252(std::string_view texto) {
             std::string caractere;
             if (c != kCaractereInvalido) {
                 AcrescentarUtf8(caractere, c);
-                throw ErroConversao("O caractere '" + caractere +
-                                    "' não pode ser gravado em arquivo (Windows-1252).");
+                throw ErroConversao("O caractere '" + caractere + "' não pode ser gravado em arquivo (Windows-1252).");
             }
             throw ErroConversao("Texto com codificação UTF-8 inválida.");
         }

@@ -1,6 +1,6 @@
 #include "comum/ListaNomeValor.h"
 
-#include "dados/DialetoJet.h"
+#include "comum/LetrasCp1252.h"
 
 int TListaNomeValor::IndiceNome(std::string_view nome) const {
     for (size_t i = 0; i < linhas_.size(); ++i) {

@@ -80,7 +80,9 @@ struct TConexao::Cache {
 
 TConexao::TConexao() : cache_(std::make_unique<Cache>()) {}
 
-TConexao::~TConexao() { Fechar(); }
+TConexao::~TConexao() {
+    Fechar();
+}
 
 void TConexao::Abrir(const std::string& arquivo, const std::string& senha) {
     AbrirArquivo(arquivo, senha, SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, false);
@@ -166,7 +168,9 @@ sqlite3_stmt* TConexao::Preparar(const std::string& sqlTraduzido) {
     return stmt;
 }
 
-bool TConexao::EmTransacao() const { return banco_ && sqlite3_get_autocommit(banco_) == 0; }
+bool TConexao::EmTransacao() const {
+    return banco_ && sqlite3_get_autocommit(banco_) == 0;
+}
 
 void TConexao::IniciarTransacao() {
     if (!banco_) {
@@ -190,9 +194,7 @@ void TConexao::DesfazerTransacao() {
 }
 
 int TConexao::Executar(const std::string& sql) {
-    TConsulta consulta(this);
-    consulta.DefinirSQL(sql);
-    return consulta.ExecutarComando();
+    return TConsulta(this).ExecutarComando(sql);
 }
 
 void TConexao::ExecutarNativo(const std::string& sql) {
@@ -283,12 +285,18 @@ void TConsulta::Abrir() {
         std::vector<ValorBanco> linha(static_cast<size_t>(n));
         for (int c = 0; c < n; ++c) {
             switch (sqlite3_column_type(stmt, c)) {
-            case SQLITE_INTEGER: linha[static_cast<size_t>(c)] = static_cast<int64_t>(sqlite3_column_int64(stmt, c)); break;
-            case SQLITE_FLOAT: linha[static_cast<size_t>(c)] = sqlite3_column_double(stmt, c); break;
-            case SQLITE_NULL: break;
+            case SQLITE_INTEGER:
+                linha[static_cast<size_t>(c)] = static_cast<int64_t>(sqlite3_column_int64(stmt, c));
+                break;
+            case SQLITE_FLOAT:
+                linha[static_cast<size_t>(c)] = sqlite3_column_double(stmt, c);
+                break;
+            case SQLITE_NULL:
+                break;
             default: {
                 auto p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                linha[static_cast<size_t>(c)] = std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
+                linha[static_cast<size_t>(c)] =
+                    std::string(p ? p : "", static_cast<size_t>(sqlite3_column_bytes(stmt, c)));
             }
             }
         }
@@ -302,6 +310,17 @@ void TConsulta::Abrir() {
     linhas_ = std::move(linhas);
     posicao_ = 0;
     ativa_ = true;
+}
+
+TConsulta& TConsulta::Abrir(std::string sql) {
+    DefinirSQL(std::move(sql));
+    Abrir();
+    return *this;
+}
+
+int TConsulta::ExecutarComando(std::string sql) {
+    DefinirSQL(std::move(sql));
+    return ExecutarComando();
 }
 
 int TConsulta::ExecutarComando() {
@@ -318,8 +337,12 @@ int TConsulta::ExecutarComando() {
     return linhasAfetadas_;
 }
 
-void TConsulta::Primeiro() { posicao_ = 0; }
-void TConsulta::Ultimo() { posicao_ = linhas_.empty() ? 0 : static_cast<int>(linhas_.size()) - 1; }
+void TConsulta::Primeiro() {
+    posicao_ = 0;
+}
+void TConsulta::Ultimo() {
+    posicao_ = linhas_.empty() ? 0 : static_cast<int>(linhas_.size()) - 1;
+}
 void TConsulta::Proximo() {
     if (posicao_ < static_cast<int>(linhas_.size())) {
         ++posicao_;
@@ -330,8 +353,12 @@ void TConsulta::Anterior() {
         --posicao_;
     }
 }
-bool TConsulta::Fim() const { return linhas_.empty() || posicao_ >= static_cast<int>(linhas_.size()); }
-bool TConsulta::Inicio() const { return linhas_.empty() || posicao_ < 0; }
+bool TConsulta::Fim() const {
+    return linhas_.empty() || posicao_ >= static_cast<int>(linhas_.size());
+}
+bool TConsulta::Inicio() const {
+    return linhas_.empty() || posicao_ < 0;
+}
 
 const std::string& TConsulta::NomeCampo(int indice) const {
     if (indice < 0 || indice >= static_cast<int>(colunas_.size())) {
@@ -370,11 +397,17 @@ const ValorBanco& TConsulta::Valor(std::string_view nome) const {
     return Valor(indice);
 }
 
-bool TConsulta::Nulo(std::string_view nome) const { return std::holds_alternative<std::monostate>(Valor(nome)); }
+bool TConsulta::Nulo(std::string_view nome) const {
+    return std::holds_alternative<std::monostate>(Valor(nome));
+}
 
-std::string TConsulta::Texto(std::string_view nome) const { return ValorComoTexto(Valor(nome)); }
+std::string TConsulta::Texto(std::string_view nome) const {
+    return ValorComoTexto(Valor(nome));
+}
 
-std::string TConsulta::Texto(int indice) const { return ValorComoTexto(Valor(indice)); }
+std::string TConsulta::Texto(int indice) const {
+    return ValorComoTexto(Valor(indice));
+}
 
 int64_t TConsulta::Inteiro(std::string_view nome) const {
     const ValorBanco& v = Valor(nome);

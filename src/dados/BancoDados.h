@@ -96,11 +96,15 @@ public:
 
     // Runs the statement and reads all its rows; positions on the first row.
     void Abrir();
+    // Sets the statement and opens it (the previous result dropped); gives the query back.
+    TConsulta& Abrir(std::string sql);
     // Drops the result.
     void Fechar();
     bool Ativa() const { return ativa_; }
     // Runs the statement as a command; returns the rows affected.
     int ExecutarComando();
+    // Sets the statement and runs it as a command; returns the rows affected.
+    int ExecutarComando(std::string sql);
     int LinhasAfetadas() const { return linhasAfetadas_; }
 
     int QuantidadeRegistros() const { return static_cast<int>(linhas_.size()); }
@@ -109,8 +113,8 @@ public:
     void Ultimo();
     void Proximo();
     void Anterior();
-    bool Fim() const;     // past the last row (or no rows)
-    bool Inicio() const;  // before the first row (or no rows)
+    bool Fim() const;    // past the last row (or no rows)
+    bool Inicio() const; // before the first row (or no rows)
     bool Vazia() const { return linhas_.empty(); }
 
     int QuantidadeCampos() const { return static_cast<int>(colunas_.size()); }
@@ -139,23 +143,6 @@ private:
     std::vector<std::string> colunas_;
     std::vector<std::vector<ValorBanco>> linhas_;
     int posicao_ = 0;
-};
-
-// The connection of a statement module and the module's private query bound to it, so
-// that a lookup never disturbs an open list and an update never disturbs a lookup. A
-// new connection replaces the query by a new one.
-class TConsultaModulo {
-public:
-    void DefineConexao(TConexao* conexao) {
-        conexao_ = conexao;
-        consulta_ = std::make_unique<TConsulta>(conexao);
-    }
-    TConexao* Conexao() const { return conexao_; }
-    TConsulta* Consulta() const { return consulta_.get(); }
-
-private:
-    TConexao* conexao_ = nullptr;
-    std::unique_ptr<TConsulta> consulta_;
 };
 
 // A value read as text by the program's rules: NULL is empty text, an integer in

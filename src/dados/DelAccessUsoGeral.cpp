@@ -4,24 +4,11 @@
 #include "dados/clsTabACCESS.h"
 
 namespace {
-TConsultaModulo g_modulo;
-
 using T = clsTabACCESS;
-
-int Executar(const std::string& sql) {
-    return ExecutarNaConsulta(g_modulo.Consulta(), sql);
-}
+constexpr auto Executar = &TAccessDel::Executar;
 } // namespace
 
-void TAccessDel::DefineConexao(TConexao* conexao) {
-    g_modulo.DefineConexao(conexao);
-}
-
 namespace DelAccessUsoGeral {
-
-TConsulta* Consulta() {
-    return g_modulo.Consulta();
-}
 
 int ExcluiEmpresa(const std::string& inscricao) {
     return Executar(" DELETE    FROM " + T::TabEmpresa() + " T1 " + "  WHERE T1.emp_inscvlt = " + Q(inscricao));

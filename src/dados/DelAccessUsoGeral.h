@@ -4,19 +4,17 @@
 // return the number of rows affected. Database failures reach the caller as ErroBanco;
 // transactions are the caller's.
 
-#include "dados/BancoDados.h"
+#include "dados/ModuloInstrucoes.h"
 
 #include <string>
 
-class TAccessDel {
-public:
-    // Binds the module to a connection; replaces the module's private query.
-    void DefineConexao(TConexao* conexao);
-};
+class TAccessDel : public TModuloInstrucoes<TAccessDel> {};
 
 namespace DelAccessUsoGeral {
 // The module's private query (null until DefineConexao); it keeps the last statement.
-TConsulta* Consulta();
+inline TConsulta* Consulta() {
+    return TAccessDel::Consulta();
+}
 
 int ExcluiEmpresa(const std::string& inscricao);
 int ExcluiUnidade(const std::string& codunid);

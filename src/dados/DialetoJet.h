@@ -28,10 +28,5 @@ SQLTraduzido TraduzirSQL(std::string_view jet);
 // Registers mid(), switch(), the JET collation and the case-folding LIKE.
 void RegistrarFuncoesJet(sqlite3* banco);
 
-// Compares two UTF-8 texts as the JET collation does: letters of Windows-1252 without
-// regard to case (accented ones included); accented letters sort next to their base
-// letter; texts that differ only in accents are still different.
-int CompararJet(std::string_view a, std::string_view b);
-
-// The LIKE of the program: % any run, _ one character, letters folded as above.
+// The LIKE of the program: % any run, _ one character, letters folded as CompararJet does.
 bool CombinaLike(std::string_view texto, std::string_view padrao);

@@ -47,32 +47,36 @@ std::vector<TabelaEsquema> Montar() {
                  {"emp_inscvlt", "exp_codprod"},
                  {{"emp_inscvlt", "exp_codprodvlt", "exp_tipoprodvlt"}, {"codunid"}},
                  false});
-    t.push_back({"KX_EXPINSUMO",
-                 {{"emp_inscvlt", T},
-                  {"exp_codprod", I},
-                  {"exp_codins", I},
-                  {"codunid", T},
-                  {"exp_tipoins", T},
-                  {"exp_ncmins", T},
-                  {"exp_detinsvlt", T},
-                  {"exp_descins", T},
-                  {"exp_espetec", T},
-                  {"exp_coeftec", R},
-                  {"exp_status", T},
-                  {"ins_codemp", T}},
-                 {"emp_inscvlt", "exp_codprod", "exp_codins"},
-                 // The duplicate checks of inputs look for rows of one type and NCM code and compare
-                 // the item detail and TRIM(exp_descins): with both in the index, rows that differ
-                 // there are passed over without reading the table.
-                 {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "exp_detinsvlt", "exp_descins"},
-                  {"codunid"}},
-                 false});
+    t.push_back(
+        {"KX_EXPINSUMO",
+         {{"emp_inscvlt", T},
+          {"exp_codprod", I},
+          {"exp_codins", I},
+          {"codunid", T},
+          {"exp_tipoins", T},
+          {"exp_ncmins", T},
+          {"exp_detinsvlt", T},
+          {"exp_descins", T},
+          {"exp_espetec", T},
+          {"exp_coeftec", R},
+          {"exp_status", T},
+          {"ins_codemp", T}},
+         {"emp_inscvlt", "exp_codprod", "exp_codins"},
+         // The duplicate checks of inputs look for rows of one type and NCM code and compare
+         // the item detail and TRIM(exp_descins): with both in the index, rows that differ
+         // there are passed over without reading the table.
+         {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "exp_detinsvlt", "exp_descins"}, {"codunid"}},
+         false});
     t.push_back({"KX_ERRO",
                  {{"emp_inscvlt", T}, {"exp_codprod", I}, {"err_sequencia", I}, {"err_descricao", T}},
                  {},
                  {{"emp_inscvlt", "exp_codprod"}},
                  false});
-    t.push_back({"KX_LOTE", {{"emp_inscvlt", T}, {"lot_numero", T}, {"lot_ehkit", T}}, {"emp_inscvlt", "lot_numero"}, {}, false});
+    t.push_back({"KX_LOTE",
+                 {{"emp_inscvlt", T}, {"lot_numero", T}, {"lot_ehkit", T}},
+                 {"emp_inscvlt", "lot_numero"},
+                 {},
+                 false});
     t.push_back({"KX_PRODUTO",
                  {{"emp_inscvlt", T}, {"exp_codprod", I}, {"lot_numero", T}},
                  {"emp_inscvlt", "exp_codprod", "lot_numero"},

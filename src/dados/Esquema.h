@@ -16,9 +16,9 @@ struct ColunaEsquema {
 struct TabelaEsquema {
     std::string nome;
     std::vector<ColunaEsquema> colunas;
-    std::vector<std::string> chave;                   // primary key columns
-    std::vector<std::vector<std::string>> indices;    // further indexes
-    bool referencia = false;                          // filled from the agency's data
+    std::vector<std::string> chave;                // primary key columns
+    std::vector<std::vector<std::string>> indices; // further indexes
+    bool referencia = false;                       // filled from the agency's data
 };
 
 // Every table of the listing database, in creation order.

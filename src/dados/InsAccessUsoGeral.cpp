@@ -5,24 +5,11 @@
 #include "dados/clsTabACCESS.h"
 
 namespace {
-TConsultaModulo g_modulo;
-
 using T = clsTabACCESS;
-
-int Executar(const std::string& sql) {
-    return ExecutarNaConsulta(g_modulo.Consulta(), sql);
-}
+constexpr auto Executar = &TAccessIns::Executar;
 } // namespace
 
-void TAccessIns::DefineConexao(TConexao* conexao) {
-    g_modulo.DefineConexao(conexao);
-}
-
 namespace InsAccessUsoGeral {
-
-TConsulta* Consulta() {
-    return g_modulo.Consulta();
-}
 
 int InsereEmpresa(const std::string& inscricao, const std::string& razao) {
     return Executar(" INSERT INTO " + T::TabEmpresa() + " (emp_inscvlt, emp_razao) " + " VALUES ( " + Q(inscricao) +

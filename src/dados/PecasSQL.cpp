@@ -14,24 +14,3 @@ const std::string& CodigoSemAspas(const std::string& codigo) {
     }
     return codigo;
 }
-
-namespace {
-TConsulta& Preparar(TConsulta* consulta, const std::string& sql) {
-    if (!consulta) {
-        throw ErroBanco("O módulo de instruções não está ligado ao banco de dados.");
-    }
-    consulta->Fechar();
-    consulta->DefinirSQL(sql);
-    return *consulta;
-}
-} // namespace
-
-TConsulta& AbrirNaConsulta(TConsulta* consulta, const std::string& sql) {
-    TConsulta& q = Preparar(consulta, sql);
-    q.Abrir();
-    return q;
-}
-
-int ExecutarNaConsulta(TConsulta* consulta, const std::string& sql) {
-    return Preparar(consulta, sql).ExecutarComando();
-}

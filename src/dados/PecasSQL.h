@@ -13,10 +13,3 @@ std::string N(std::string_view texto);
 // records always give decimal text; anything else is refused with ErroBanco before it
 // can reach the statement, so that no text ever becomes SQL.
 const std::string& CodigoSemAspas(const std::string& codigo);
-
-class TConsulta;
-
-// How a statement module runs its statement on its private query: the previous result is
-// dropped, the text set, and the query opened (rows read) or executed (rows affected).
-TConsulta& AbrirNaConsulta(TConsulta* consulta, const std::string& sql);
-int ExecutarNaConsulta(TConsulta* consulta, const std::string& sql);

@@ -5,13 +5,8 @@
 #include "dados/clsTabACCESS.h"
 
 namespace {
-TConsultaModulo g_modulo;
-
 using T = clsTabACCESS;
-
-TConsulta& Abrir(const std::string& sql) {
-    return AbrirNaConsulta(g_modulo.Consulta(), sql);
-}
+constexpr auto Abrir = &TAccessSel::Abrir;
 
 std::string Valor(const std::string& sql, std::string_view coluna) {
     TConsulta& q = Abrir(sql);
@@ -32,15 +27,7 @@ int ProximoCodigo(const std::string& sql, std::string_view coluna) {
 }
 } // namespace
 
-void TAccessSel::DefineConexao(TConexao* conexao) {
-    g_modulo.DefineConexao(conexao);
-}
-
 namespace SelAccessUsoGeral {
-
-TConsulta* Consulta() {
-    return g_modulo.Consulta();
-}
 
 std::string RazaoSocialEmpresa(const std::string& inscricao) {
     return Valor(" SELECT T1.EMP_RAZAO  FROM " + T::TabEmpresa() + " T1 " + " WHERE T1.EMP_INSCVLT = " + Q(inscricao),

@@ -4,19 +4,17 @@
 // give empty text when there is no row, next-code queries the largest code plus 1 (or 1), and
 // existence queries whether any row answered. Database failures reach the caller as ErroBanco.
 
-#include "dados/BancoDados.h"
+#include "dados/ModuloInstrucoes.h"
 
 #include <string>
 
-class TAccessSel {
-public:
-    // Binds the module to a connection; replaces the module's private query.
-    void DefineConexao(TConexao* conexao);
-};
+class TAccessSel : public TModuloInstrucoes<TAccessSel> {};
 
 namespace SelAccessUsoGeral {
 // The module's private query (null until DefineConexao); it keeps the last statement and result.
-TConsulta* Consulta();
+inline TConsulta* Consulta() {
+    return TAccessSel::Consulta();
+}
 
 // Value queries.
 std::string RazaoSocialEmpresa(const std::string& inscricao);

@@ -5,24 +5,11 @@
 #include "dados/clsTabACCESS.h"
 
 namespace {
-TConsultaModulo g_modulo;
-
 using T = clsTabACCESS;
-
-int Executar(const std::string& sql) {
-    return ExecutarNaConsulta(g_modulo.Consulta(), sql);
-}
+constexpr auto Executar = &TAccessUpd::Executar;
 } // namespace
 
-void TAccessUpd::DefineConexao(TConexao* conexao) {
-    g_modulo.DefineConexao(conexao);
-}
-
 namespace UpdAccessUsoGeral {
-
-TConsulta* Consulta() {
-    return g_modulo.Consulta();
-}
 
 int AlteraEmpresa(const std::string& inscricao, const std::string& razao) {
     return Executar(" UPDATE " + T::TabEmpresa() + " T1 " + "    SET T1.emp_razao = " + Q(razao) +

@@ -4,19 +4,17 @@
 // return the number of rows affected. Database failures reach the caller as ErroBanco;
 // transactions are the caller's.
 
-#include "dados/BancoDados.h"
+#include "dados/ModuloInstrucoes.h"
 
 #include <string>
 
-class TAccessUpd {
-public:
-    // Binds the module to a connection; replaces the module's private query.
-    void DefineConexao(TConexao* conexao);
-};
+class TAccessUpd : public TModuloInstrucoes<TAccessUpd> {};
 
 namespace UpdAccessUsoGeral {
 // The module's private query (null until DefineConexao); it keeps the last statement.
-TConsulta* Consulta();
+inline TConsulta* Consulta() {
+    return TAccessUpd::Consulta();
+}
 
 int AlteraEmpresa(const std::string& inscricao, const std::string& razao);
 int AlteraUnidade(const std::string& codunid, const std::string& descunid);

@@ -1,6 +1,5 @@
 #include "envio/GeracaoLE.h"
 
-#include "app/clsPastas.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
@@ -32,13 +31,6 @@ private:
     TLExItemProduto& produto_;
 };
 
-TConsulta& AbrirConsulta(TConsulta& consulta, const std::string& sql) {
-    consulta.Fechar();
-    consulta.DefinirSQL(sql);
-    consulta.Abrir();
-    return consulta;
-}
-
 // Writes one ticked product: its row into the product writer and its "P" line, then each of
 // its inputs into the input writer and its "I" line, every column read as text through the
 // records' setters. One product's inputs are in memory at a time.
@@ -52,7 +44,7 @@ void GravarProdutoEInsumos(const std::string& inscricao, const std::string& codi
     }
     const std::string codigoTexto = std::to_string(codigo);
 
-    TConsulta& p = AbrirConsulta(consulta, SQLProdutoEnvio(inscricao, codigoTexto));
+    TConsulta& p = consulta.Abrir(SQLProdutoEnvio(inscricao, codigoTexto));
     if (p.Vazia()) {
         throw ErroGeral("O produto " + codigoTexto + " não está mais na listagem da empresa " + inscricao +
                         ": foi excluído depois que a lista de produtos foi carregada. Localize os produtos "
@@ -69,7 +61,7 @@ void GravarProdutoEInsumos(const std::string& inscricao, const std::string& codi
     produto.Set_mod_codemp(p.Texto("mod_codemp"));
     produto.GravarProduto();
 
-    TConsulta& i = AbrirConsulta(consulta, SQLInsumosEnvio(inscricao, codigoTexto));
+    TConsulta& i = consulta.Abrir(SQLInsumosEnvio(inscricao, codigoTexto));
     // Columns found once per product rather than by name on every row.
     const auto coluna = [&i](std::string_view nome) { return i.IndiceCampo(nome); };
     const int empresa = coluna("emp_inscvlt"), codProd = coluna("exp_codprod"), codIns = coluna("exp_codins"),
@@ -108,8 +100,8 @@ std::string CarimboArquivoLE(const std::tm& momento) {
     return texto;
 }
 
-bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento) {
-    if (!Pastas || !parametros.consulta) {
+ResultadoEnvio GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento) {
+    if (parametros.pasta.empty() || !parametros.consulta) {
         throw ErroGeral("O envio da listagem foi iniciado sem pasta de destino ou sem consulta ao banco.");
     }
     const auto registrar = [&](const std::string& linha) {
@@ -128,8 +120,8 @@ bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio&
     TLExItemProduto produto;
     TLExItemInsumo insumo;
     const std::time_t agora = std::time(nullptr);
-    Pastas->DefineNomeArquivo(parametros.inscricao + CarimboArquivoLE(*std::localtime(&agora)));
-    const std::string caminho = Pastas->CaminhoArquivo();
+    const std::string caminho =
+        parametros.pasta + "LE" + parametros.inscricao + CarimboArquivoLE(*std::localtime(&agora)) + ".TXT";
     {
         produto.AbrirArquivo(caminho);
         FechamentoArquivo fechamento(produto);
@@ -161,5 +153,5 @@ bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio&
         CaixaInformacao("Erro",
                         "Erro no Envio do arquivo via FTP! Favor verificar o log de exceções para apurar o erro.");
     }
-    return sucesso;
+    return {caminho, sucesso};
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The send run of the export listing: writes the ticked products of the send list, each
 // followed by its inputs, into the file "LE" + registration + time stamp + ".TXT" in the
-// folder of Pastas, uploads it to the agency unless only generating, logs each step and shows
-// the outcome. The send progress window hosts it, and so does korvex-admin gerar-le.
+// folder it is given, uploads it to the agency unless only generating, logs each step and
+// shows the outcome. The send progress window hosts it, and so does korvex-admin gerar-le.
 
 #include "envio/EnvioFTP.h"
 
@@ -30,6 +30,7 @@ struct AcompanhamentoEnvio {
 struct ParametrosEnvio {
     std::string inscricao;                   // the company registration, as typed
     std::vector<ItemListaEnvio> produtos;    // the send list
+    std::string pasta;                       // folder of the file, ending in the separator
     bool somenteGerar = false;               // true: only write the file, no network at all
     TConsulta* consulta = nullptr;           // the list query (dm_DatConn->qry_sel in the program)
     OpcoesFTP opcoesFTP = OpcoesFTPPadrao(); // where the file goes when sending
@@ -39,13 +40,18 @@ struct ParametrosEnvio {
 // seconds ("07NOV2018143005" for 7 November 2018 at 14:30:05).
 std::string CarimboArquivoLE(const std::tm& momento);
 
-// Runs the send. The file name is set in Pastas (NomeArquivo, CaminhoArquivo), whose folder the
-// host has stored. Returns true when the run ends with "Operação realizada com sucesso!", false
-// when the upload failed: its error box "Erro" with the failure's text, "Fim do Envio da LE."
-// and the failure box have then been shown, and the local file stays.
+// What a run that reached its end gives back.
+struct ResultadoEnvio {
+    std::string arquivo;  // full path of the file written: the folder followed by the file name
+    bool sucesso = false; // true when the run ended with "Operação realizada com sucesso!"
+};
+
+// Runs the send. `sucesso` is false when the upload failed: its error box "Erro" with the
+// failure's text, "Fim do Envio da LE." and the failure box have then been shown, and the
+// local file stays.
 //
 // A generation error (database, file, a ticked product no longer in the listing, a value the
 // file cannot hold) is thrown as ErroGeral or one of its kinds with a message for the user,
 // once the file is closed with what was written so far: nothing more is logged, nothing is
 // uploaded and no outcome box is shown. The host reports it.
-bool GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento);
+ResultadoEnvio GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento);

@@ -1,9 +1,9 @@
 #include "envio/LexItemListagem.h"
 
-#include "app/Plataforma.h"
 #include "comum/Cp1252.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
+#include "comum/Plataforma.h"
 #include "comum/RotinasUteis.h"
 
 #include <algorithm>

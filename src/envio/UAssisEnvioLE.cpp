@@ -1,9 +1,9 @@
 #include "envio/UAssisEnvioLE.h"
 
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
 #include "comum/CaixasMensagem.h"
+#include "comum/Plataforma.h"
 #include "comum/RotinasUteis.h"
+#include "comum/clsPastas.h"
 #include "envio/USplashEnvioLE.h"
 
 #include <QButtonGroup>
@@ -14,6 +14,20 @@
 #include <QRadioButton>
 
 #include <memory>
+
+namespace {
+
+// The send list: the rows of the product list in list order, ticked or not, with exp_codprod.
+std::vector<ItemListaEnvio> ListaEnvio(const TListaProdutosLE& lista) {
+    std::vector<ItemListaEnvio> itens;
+    for (int i = 0; i < lista.topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = lista.topLevelItem(i);
+        itens.push_back({item->checkState(0) == Qt::Checked, item->text(TListaProdutosLE::ColCodProd).toStdString()});
+    }
+    return itens;
+}
+
+} // namespace
 
 TFAssisEnvioLE::TFAssisEnvioLE(QWidget* pai)
     : TFAssistenteLE(pai, "Selecione as Listagens a serem enviadas", "Caminho para salvar os arquivos", "&Enviar") {
@@ -77,7 +91,7 @@ void TFAssisEnvioLE::btnEnviarClick() {
     }
 
     auto splash = std::make_unique<TFSplashEnvioLE>(this);
-    splash->DefinirEnvio(edtInscVlt->text().toStdString(), lvwProd->Itens(), somenteGerar);
+    splash->DefinirEnvio(edtInscVlt->text().toStdString(), ListaEnvio(*lvwProd), somenteGerar);
     std::string pasta = PastaTemporaria();
     if (somenteGerar) {
         pasta = staCaminho->text().toStdString();

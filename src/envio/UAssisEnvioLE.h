@@ -3,7 +3,7 @@
 // export listing, chooses between sending the file and only generating it into a folder,
 // and starts the send run in its progress window. The wizard closes after the run.
 
-#include "envio/UAssistenteLE.h"
+#include "ui/UAssistenteLE.h"
 
 class QButtonGroup;
 

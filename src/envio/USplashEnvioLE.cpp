@@ -1,6 +1,7 @@
 #include "envio/USplashEnvioLE.h"
 
-#include "app/DatConn.h"
+#include "comum/clsPastas.h"
+#include "dados/DatConn.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,7 @@ void TFSplashEnvioLE::Executar() {
     ParametrosEnvio parametros;
     parametros.inscricao = inscricao_;
     parametros.produtos = produtos_;
+    parametros.pasta = Pastas ? Pastas->Pasta() : std::string();
     parametros.somenteGerar = somenteGerar_;
     parametros.consulta = &dm_DatConn->qry_sel;
     // The window stays painted while the upload waits on the server.

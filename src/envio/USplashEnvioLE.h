@@ -4,7 +4,7 @@
 // the products and a log of the steps; then it closes itself.
 
 #include "envio/GeracaoLE.h"
-#include "envio/USplashLE.h"
+#include "ui/USplashLE.h"
 
 #include <string>
 #include <vector>

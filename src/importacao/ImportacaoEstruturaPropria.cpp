@@ -1,6 +1,5 @@
 #include "importacao/ImportacaoEstruturaPropria.h"
 
-#include "app/clsPastas.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
 #include "comum/RotinasUteis.h"
@@ -17,10 +16,6 @@ void TclsImportacaoEstruturaPropria::Registrar(const std::string& linha) {
 TResultadoImportacao TclsImportacaoEstruturaPropria::ImportarArquivo(const TParametrosImportacao& parametros) {
     mensagemErro_.clear();
     try {
-        if (!Pastas) {
-            NovaPastas();
-        }
-        Pastas->DefineArquivoImportacao(parametros.arquivo);
         Registrar("Início da Importação dos arquivos de Estrutura Própria\r\n");
         if (parametros.perguntar &&
             CaixaPergunta("Informação", "Deseja confirmar a importação dos arquivos de Estrutura Própria \r\nda "
@@ -53,7 +48,7 @@ TResultadoImportacao TclsImportacaoEstruturaPropria::ImportarArquivo(const TPara
 }
 
 void TclsImportacaoEstruturaPropria::ImportarLinhas(const TParametrosImportacao& parametros) {
-    const std::string arquivo = Pastas->ArquivoImportacao();
+    const std::string& arquivo = parametros.arquivo;
     const int linhas = ContaLinhas(arquivo);
     if (linhas <= 0) {
         throw ErroGeral("Erro no Arquivo! Este encontra-se VAZIO.");

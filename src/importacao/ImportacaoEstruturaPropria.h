@@ -39,7 +39,7 @@ public:
     // Called once per line so that the window can handle pending events.
     std::function<void()> AoProcessarEventos;
 
-    // Stores the file's path in Pastas and imports it: confirmation question (unless
+    // Imports the file: confirmation question (unless
     // skipped), one transaction, every line read, checked and inserted, then commit and
     // the success box; on any error rollback and the error box. Errors are shown and
     // reported by the result, not raised.

@@ -4,7 +4,7 @@
 // its progress window and the wizard closes after it.
 
 #include "comum/EscolherArquivo.h"
-#include "envio/UAssistenteLE.h"
+#include "ui/UAssistenteLE.h"
 
 class TFImportEstruturaPropria : public TFAssistenteLE {
     Q_OBJECT

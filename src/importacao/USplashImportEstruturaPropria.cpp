@@ -1,25 +1,26 @@
 #include "importacao/USplashImportEstruturaPropria.h"
 
-#include "app/DatConn.h"
-#include "app/clsPastas.h"
+#include "comum/clsPastas.h"
+#include "dados/DatConn.h"
 
 #include <QCoreApplication>
 
 TFSplashImportEstruturaPropria::TFSplashImportEstruturaPropria(QWidget* pai)
     : TFSplashLE(pai, "FSplashImportEstruturaPropria", "Importação Estrutura Própria", {347, 187}) {
-    // The run keeps the file's path in a holder of this window's own.
+    // The file's path goes through a holder of this window's own.
     NovaPastas();
 }
 
 void TFSplashImportEstruturaPropria::DefinirImportacao(std::string arquivo, std::string inscricao, std::string codProd,
                                                        std::string codProdVlt) {
-    parametros_.arquivo = std::move(arquivo);
+    Pastas->DefineArquivoImportacao(arquivo);
     parametros_.inscricao = std::move(inscricao);
     parametros_.codProd = std::move(codProd);
     parametros_.codProdVlt = std::move(codProdVlt);
 }
 
 void TFSplashImportEstruturaPropria::Executar() {
+    parametros_.arquivo = Pastas->ArquivoImportacao();
     TclsImportacaoEstruturaPropria importacao(dm_DatConn->adocon_korvex);
     importacao.AoRegistrar = [this](const std::string& linha) { Registrar(linha); };
     importacao.AoIniciarProgresso = [this](int maximo) { IniciarProgresso(maximo); };

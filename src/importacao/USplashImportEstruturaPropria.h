@@ -3,8 +3,8 @@
 // confirmation it reads the own-structure file line by line into the chosen product,
 // all lines or none, with a bar over the lines and a log; then it closes itself.
 
-#include "envio/USplashLE.h"
 #include "importacao/ImportacaoEstruturaPropria.h"
+#include "ui/USplashLE.h"
 
 class TFSplashImportEstruturaPropria : public TFSplashLE {
     Q_OBJECT

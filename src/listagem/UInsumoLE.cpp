@@ -1,8 +1,8 @@
 #include "listagem/UInsumoLE.h"
 
-#include "app/DatConn.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Numeros.h"
+#include "dados/DatConn.h"
 #include "dados/DelAccessUsoGeral.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"

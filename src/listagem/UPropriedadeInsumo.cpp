@@ -1,9 +1,9 @@
 #include "listagem/UPropriedadeInsumo.h"
 
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/RotinasUteis.h"
 #include "dados/SelAccessUsoGeral.h"
 #include "ui/UCampos.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
 #include <QGroupBox>

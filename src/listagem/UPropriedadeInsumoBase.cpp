@@ -1,16 +1,16 @@
 #include "listagem/UPropriedadeInsumoBase.h"
 
-#include "app/DatConn.h"
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
 #include "comum/RotinasUteis.h"
+#include "dados/DatConn.h"
 #include "dados/InsAccessUsoGeral.h"
 #include "dados/SelAccessUsoGeral.h"
 #include "dados/UpdAccessUsoGeral.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "listagem/UPropriedadeInsumoPadrao.h"
 
-#include "app/DatConn.h"
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/RotinasUteis.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -71,7 +71,9 @@ struct Compressao {
     }
 };
 
-unsigned char Multiplicar(unsigned a, unsigned b) { return static_cast<unsigned char>((a * b + 127) / 255); }
+unsigned char Multiplicar(unsigned a, unsigned b) {
+    return static_cast<unsigned char>((a * b + 127) / 255);
+}
 
 // Copies one decoded row into the RGB picture.
 void ConverterLinha(const unsigned char* origem, unsigned char* destino, int largura, J_COLOR_SPACE espaco,
@@ -165,8 +167,8 @@ bool ExecutarDecodificacao(Descompressao& d, std::span<const unsigned char> dado
     return true;
 }
 
-bool ExecutarCodificacao(Compressao& c, std::span<const unsigned char> pixels, int largura, int altura,
-                         int componentes, int qualidade) {
+bool ExecutarCodificacao(Compressao& c, std::span<const unsigned char> pixels, int largura, int altura, int componentes,
+                         int qualidade) {
     if (setjmp(c.erro.retorno)) {
         return false;
     }

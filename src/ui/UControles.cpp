@@ -28,7 +28,9 @@ void TImagem::DefinirEsticar(bool esticar) {
     update();
 }
 
-QSize TImagem::sizeHint() const { return figura_.isNull() ? QSize(0, 0) : figura_.size(); }
+QSize TImagem::sizeHint() const {
+    return figura_.isNull() ? QSize(0, 0) : figura_.size();
+}
 
 void TImagem::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
@@ -90,7 +92,9 @@ void TRotulo::mouseReleaseEvent(QMouseEvent* evento) {
     }
 }
 
-void TRotulo::mouseMoveEvent(QMouseEvent* evento) { evento->accept(); }
+void TRotulo::mouseMoveEvent(QMouseEvent* evento) {
+    evento->accept();
+}
 
 void TDelegadoGrade::paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const {
     QStyledItemDelegate::paint(pintor, opcao, indice);

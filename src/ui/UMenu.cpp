@@ -46,7 +46,9 @@ QFont FonteTahoma(int pixels, bool negrito) {
 
 } // namespace
 
-void TFMenu::RegistrarJanela(Janela janela, FabricaJanela fabrica) { Fabricas()[janela] = std::move(fabrica); }
+void TFMenu::RegistrarJanela(Janela janela, FabricaJanela fabrica) {
+    Fabricas()[janela] = std::move(fabrica);
+}
 
 QUrl TFMenu::EnderecoAvisos() {
     return QUrl(QStringLiteral("http://%1/servicos/Korvex/KVX_AVISO.asp").arg(QLatin1String(kHostPortalServicos)));
@@ -208,8 +210,8 @@ void TFMenu::Desligado0MouseMove(TImagem* Sender) {
 void TFMenu::imageMenuMouseMove(QPoint posicao) {
     FX = posicao.x();
     FY = posicao.y();
-    const bool quente = kAjuda.Contem(FX, FY) || kCreditos.Contem(FX, FY) || kSair.Contem(FX, FY) ||
-                        kPortal.Contem(FX, FY);
+    const bool quente =
+        kAjuda.Contem(FX, FY) || kCreditos.Contem(FX, FY) || kSair.Contem(FX, FY) || kPortal.Contem(FX, FY);
     setCursor(quente ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (FLigouDesde) {
         FLigouDesde = false;
@@ -239,7 +241,9 @@ void TFMenu::imageMenuClick() {
     }
 }
 
-void TFMenu::Ligado0Click() { AbrirJanela(Janela::ConsultaLE); }
+void TFMenu::Ligado0Click() {
+    AbrirJanela(Janela::ConsultaLE);
+}
 
 void TFMenu::Ligado1Click(TImagem* Sender) {
     const int indice = Sender->Tag();
@@ -248,10 +252,18 @@ void TFMenu::Ligado1Click(TImagem* Sender) {
     }
 }
 
-void TFMenu::AcAssistEnvLEExecute() { AbrirJanela(Janela::AssisEnvioLE); }
-void TFMenu::AcImporArquivosExecute() { AbrirJanela(Janela::ImportEstruturaPropria); }
-void TFMenu::AcCadEmpresaExecute() { AbrirJanela(Janela::ManterEmpresa); }
-void TFMenu::AcCadUnidadeExecute() { AbrirJanela(Janela::ManterUnidade); }
+void TFMenu::AcAssistEnvLEExecute() {
+    AbrirJanela(Janela::AssisEnvioLE);
+}
+void TFMenu::AcImporArquivosExecute() {
+    AbrirJanela(Janela::ImportEstruturaPropria);
+}
+void TFMenu::AcCadEmpresaExecute() {
+    AbrirJanela(Janela::ManterEmpresa);
+}
+void TFMenu::AcCadUnidadeExecute() {
+    AbrirJanela(Janela::ManterUnidade);
+}
 
 void TFMenu::AbrirJanela(Janela janela) {
     const auto fabrica = Fabricas().find(janela);

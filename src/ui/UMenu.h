@@ -31,6 +31,10 @@ public:
     // Installs the window that an entry opens, for every menu. An entry without one
     // tells the user that its module is not available in this version.
     static void RegistrarJanela(Janela janela, FabricaJanela fabrica);
+    // The same for a window class whose constructor takes the owner.
+    template <class TJanela> static void RegistrarJanela(Janela janela) {
+        RegistrarJanela(janela, [](QWidget* dono) { return std::make_unique<TJanela>(dono); });
+    }
 
     explicit TFMenu(QWidget* pai = nullptr);
 
@@ -67,8 +71,8 @@ private:
     QLabel* lb_dtatualizacao;
 
     static constexpr int kNenhumLigado = 100;
-    int FLigado = kNenhumLigado;   // index of the lit tile, 100 when none
-    bool FLigouDesde = false;      // a tile was lit since the pointer last crossed the background
-    int FX = 0;                    // last pointer position over the background
+    int FLigado = kNenhumLigado; // index of the lit tile, 100 when none
+    bool FLigouDesde = false;    // a tile was lit since the pointer last crossed the background
+    int FX = 0;                  // last pointer position over the background
     int FY = 0;
 };

@@ -58,9 +58,8 @@ TFModelPrincipal::TFModelPrincipal(QWidget* pai)
 
     LTitJan = new QLabel(QStringLiteral("Título da Janela"), Panel1);
     LTitJan->setObjectName(QStringLiteral("LTitJan"));
-    LTitJan->setFont(Fonte({QStringLiteral("Century Gothic"), QStringLiteral("URW Gothic"),
-                            QStringLiteral("DejaVu Sans")},
-                           27, true));
+    LTitJan->setFont(Fonte(
+        {QStringLiteral("Century Gothic"), QStringLiteral("URW Gothic"), QStringLiteral("DejaVu Sans")}, 27, true));
     QPalette branco = LTitJan->palette();
     branco.setColor(QPalette::WindowText, Qt::white);
     LTitJan->setPalette(branco);
@@ -74,8 +73,7 @@ TFModelPrincipal::TFModelPrincipal(QWidget* pai)
     Colorir(pn_botoes, kVerdeBarra);
     pn_botoes->setAttribute(Qt::WA_NoMousePropagation);
 
-    TImagem** botoes[10] = {&botao0, &botao1, &botao2, &botao3, &botao4,
-                            &botao5, &botao6, &botao7, &botao8, &botao9};
+    TImagem** botoes[10] = {&botao0, &botao1, &botao2, &botao3, &botao4, &botao5, &botao6, &botao7, &botao8, &botao9};
     for (int n = 0; n < 10; ++n) {
         ImageListDesligados << FiguraArte(QStringLiteral("botao_normal%1.jpg").arg(n));
         ImageListLigados << FiguraArte(QStringLiteral("botao_ligado%1.jpg").arg(n));
@@ -106,7 +104,9 @@ TFModelPrincipal::TFModelPrincipal(QWidget* pai)
     layout->addWidget(Panel2);
 }
 
-TImagem* TFModelPrincipal::Botao(int n) const { return findChild<TImagem*>(QStringLiteral("botao%1").arg(n)); }
+TImagem* TFModelPrincipal::Botao(int n) const {
+    return findChild<TImagem*>(QStringLiteral("botao%1").arg(n));
+}
 
 void TFModelPrincipal::showEvent(QShowEvent* evento) {
     // A restore from the task bar is not a show of the window.
@@ -171,7 +171,9 @@ bool TFModelPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
     return QDialog::eventFilter(objeto, evento);
 }
 
-void TFModelPrincipal::botao9Click() { close(); }
+void TFModelPrincipal::botao9Click() {
+    close();
+}
 
 void TFModelPrincipal::botao0MouseUp(TImagem* Sender) {
     const int indice = Sender->Tag();
@@ -216,9 +218,7 @@ bool TFModelPrincipal::AguardarNovoRegistro(TConsulta& consulta, const std::stri
     espera.pgb->setValue(0);
     const int alvo = quantidadeLista + 1;
     for (int rodada = 1; rodada <= kRodadasAguardarRegistro; ++rodada) {
-        consulta.Fechar();
-        consulta.DefinirSQL(sql);
-        consulta.Abrir();
+        consulta.Abrir(sql);
         consulta.Ultimo();
         consulta.Primeiro();
         const int linhas = consulta.QuantidadeRegistros();

@@ -75,6 +75,6 @@ private:
     static constexpr int kNenhumLigado = 100;
     int FQuantidadeBotoes = 0;
     int FBotaoLigado = kNenhumLigado;
-    bool FLigouDesde = false;   // a button was lit since the pointer last crossed the title band
-    int FLarguraOculta = 0;     // width of the hidden buttons
+    bool FLigouDesde = false; // a button was lit since the pointer last crossed the title band
+    int FLarguraOculta = 0;   // width of the hidden buttons
 };

@@ -21,7 +21,9 @@ TFSkinProgress::TFSkinProgress(QWidget* pai)
     pgb->setGeometry(16, 25, 272, 24);
 }
 
-void TFSkinProgress::Avancar() { pgb->setValue(std::min(pgb->value() + 1, pgb->maximum())); }
+void TFSkinProgress::Avancar() {
+    pgb->setValue(std::min(pgb->value() + 1, pgb->maximum()));
+}
 
 void TFSkinProgress::showEvent(QShowEvent* evento) {
     if (const QScreen* tela = screen()) {

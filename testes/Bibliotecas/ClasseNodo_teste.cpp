@@ -1,5 +1,5 @@
-#include "apoio/MensagemDe.h"
 #include "Bibliotecas/Interna/ClasseNodo.h"
+#include "apoio/MensagemDe.h"
 #include "comum/Erros.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,6 @@ public:
 private:
     std::vector<std::string>* diario_;
 };
-
 
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "Bibliotecas/Interna/EstruturaDados.h"
 #include "ProdutoTeste.h"
 #include "apoio/AmbienteTeste.h"
-#include "app/Plataforma.h"
 #include "comum/Erros.h"
 #include "comum/Numeros.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "apoio/MensagemDe.h"
 #include "Bibliotecas/Interna/EstruturaDados.h"
+#include "apoio/MensagemDe.h"
 #include "comum/Erros.h"
 
 #include <gtest/gtest.h>

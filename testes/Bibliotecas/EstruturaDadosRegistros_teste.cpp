@@ -1,6 +1,6 @@
-#include "apoio/MensagemDe.h"
 #include "Bibliotecas/Interna/EstruturaDados.h"
 #include "ProdutoTeste.h"
+#include "apoio/MensagemDe.h"
 #include "comum/Erros.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +34,6 @@ class ConexaoComDono : public ConexaoGravadora {
 public:
     std::string ClasseDono() const override { return "Tdm_DatConn"; }
 };
-
 
 // A result of `linhas` products 1, 2, 3...
 TConsultaEstruturaMemoria Produtos(int linhas) {

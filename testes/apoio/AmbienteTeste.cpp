@@ -1,6 +1,6 @@
 #include "apoio/AmbienteTeste.h"
 
-#include "app/Plataforma.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 #include "dados/Esquema.h"
 
@@ -48,9 +48,13 @@ AmbienteTeste::~AmbienteTeste() {
     }
 }
 
-fs::path AmbienteTeste::Banco() const { return raiz_ / "VELTRAN" / "KORVEX" / "TABELA" / "KORVEX.db"; }
+fs::path AmbienteTeste::Banco() const {
+    return raiz_ / "VELTRAN" / "KORVEX" / "TABELA" / "KORVEX.db";
+}
 
-void AmbienteTeste::Conectar(TConexao& conexao) const { conexao.Abrir(Banco().string(), kSenhaBanco); }
+void AmbienteTeste::Conectar(TConexao& conexao) const {
+    conexao.Abrir(Banco().string(), kSenhaBanco);
+}
 
 int ExecutarAdmin(const fs::path& raiz, const std::string& argumentos, std::string& saida) {
     std::string comando = "KORVEX_RAIZ='" + raiz.string() + "' '" + KORVEX_ADMIN + "' " + argumentos + " 2>&1";

@@ -62,9 +62,8 @@ fs::path GravarArquivoEstruturaPropria(const fs::path& pasta, const std::vector<
 
 std::vector<std::string> InsumosDoProduto(TConexao& conexao, const std::string& codProd) {
     TConsulta q(&conexao);
-    q.DefinirSQL("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = " + Q(kInscricaoTeste) +
-                 " AND exp_codprod = " + codProd + " ORDER BY exp_codins");
-    q.Abrir();
+    q.Abrir("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = " + Q(kInscricaoTeste) + " AND exp_codprod = " + codProd +
+            " ORDER BY exp_codins");
     std::vector<std::string> linhas;
     for (; !q.Fim(); q.Proximo()) {
         std::string linha;

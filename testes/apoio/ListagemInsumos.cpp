@@ -1,8 +1,8 @@
 #include "apoio/ListagemInsumos.h"
 
-#include "app/DatConn.h"
 #include "comum/RotinasUteis.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/SelAccessUsoGeral.h"
 
 #include <stdexcept>

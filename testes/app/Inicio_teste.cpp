@@ -1,9 +1,9 @@
 #include "apoio/AmbienteTeste.h"
-#include "app/DatConn.h"
-#include "app/InfoGerais.h"
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
 #include "comum/CaixasRoteiro.h"
+#include "comum/Plataforma.h"
+#include "comum/clsPastas.h"
+#include "dados/DatConn.h"
+#include "dados/InfoGerais.h"
 #include "dados/SelAccessUsoGeral.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The Qt message boxes and folder chooser: each box is opened for real, inspected from
 // a timer while it is on screen, answered by a key or a click, and its code checked.
 
-#include "comum/CaixasMensagem.h"
 #include "apoio/JanelaModal.h"
+#include "comum/CaixasMensagem.h"
 #include "comum/CaixasMensagemQt.h"
 
 #include <QAbstractButton>

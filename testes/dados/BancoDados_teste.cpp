@@ -1,5 +1,6 @@
 #include "apoio/AmbienteTeste.h"
 #include "comum/Erros.h"
+#include "comum/LetrasCp1252.h"
 #include "dados/BancoDados.h"
 #include "dados/DialetoJet.h"
 
@@ -88,9 +89,9 @@ TEST_F(BancoDadosTeste, LeituraComoTextoNulosEColunasSemCaixa) {
 
 TEST_F(BancoDadosTeste, FuncoesMidESwitch) {
     conexao.Executar("INSERT INTO T_PROXVM (cd_produto_xvm, nm_produto_xvm) VALUES ('0123ação', 'Nome')");
-    EXPECT_EQ(Um(" SELECT nm_produto_xvm    FROM T_PROXVM T1  WHERE mid(T1.cd_produto_xvm,1,4) = '0123'",
-                 "nm_produto_xvm"),
-              "Nome");
+    EXPECT_EQ(
+        Um(" SELECT nm_produto_xvm    FROM T_PROXVM T1  WHERE mid(T1.cd_produto_xvm,1,4) = '0123'", "nm_produto_xvm"),
+        "Nome");
     EXPECT_EQ(Um("SELECT mid(cd_produto_xvm,5,2) AS m FROM T_PROXVM", "m"), "aç");
     EXPECT_EQ(Um("SELECT switch('E' = 'E', 'Estrangeiro', 1 = 1, 'outro') AS s", "s"), "Estrangeiro");
     EXPECT_EQ(Um("SELECT SWITCH (null = 'P', 'Padrao', 'X' = 'P', 'Padrao') AS s", "s"), "");
@@ -158,7 +159,8 @@ TEST(BancoDadosCifrado, ArquivoSoAbreComASenha) {
 
 TEST(DialetoJet, TraducaoDeixaLiteraisComoParametros) {
     auto t = TraduzirSQL(" UPDATE KX_EMPRESA T1    SET T1.emp_razao = 'T1.a'  WHERE T1.emp_inscvlt = '9' AND x = 5");
-    EXPECT_EQ(t.texto, " UPDATE KX_EMPRESA     SET emp_razao = ? COLLATE JET  WHERE emp_inscvlt = ? COLLATE JET AND x = ?");
+    EXPECT_EQ(t.texto,
+              " UPDATE KX_EMPRESA     SET emp_razao = ? COLLATE JET  WHERE emp_inscvlt = ? COLLATE JET AND x = ?");
     ASSERT_EQ(t.parametros.size(), 3u);
     EXPECT_EQ(std::get<std::string>(t.parametros[0]), "T1.a");
     EXPECT_EQ(std::get<int64_t>(t.parametros[2]), 5);

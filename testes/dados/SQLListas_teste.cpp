@@ -1,6 +1,6 @@
 #include "apoio/AmbienteTeste.h"
-#include "app/DatConn.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
 

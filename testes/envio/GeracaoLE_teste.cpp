@@ -1,11 +1,10 @@
 #include "apoio/AmbienteTeste.h"
 #include "apoio/ListagemEnvio.h"
 #include "apoio/ServidorFTP.h"
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
 #include "comum/CaixasRoteiro.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
+#include "dados/DatConn.h"
 #include "envio/GeracaoLE.h"
 
 #include <gmock/gmock.h>
@@ -92,7 +91,7 @@ protected:
         dm_DatConn = std::make_unique<Tdm_DatConn>();
         ASSERT_TRUE(dm_DatConn->Conectar());
         CriarListagemEnvio(dm_DatConn->adocon_korvex);
-        NovaPastas().DefinePasta(PastaTemporaria());
+        parametros.pasta = PastaTemporaria();
         parametros.inscricao = kInscricaoEnvio;
         parametros.produtos = {{true, "2"}, {true, "3"}, {false, "1"}};
         parametros.consulta = &dm_DatConn->qry_sel;
@@ -105,42 +104,56 @@ protected:
     }
     void TearDown() override { dm_DatConn.reset(); }
 
-    fs::path Arquivo() const { return Pastas->CaminhoArquivo(); }
+    // The file of the run: the one listing file in its folder.
+    fs::path Arquivo() const {
+        std::vector<fs::path> arquivos;
+        for (const auto& entrada : fs::directory_iterator(parametros.pasta)) {
+            if (entrada.path().filename().string().starts_with("LE")) {
+                arquivos.push_back(entrada.path());
+            }
+        }
+        EXPECT_EQ(arquivos.size(), 1u);
+        return arquivos.empty() ? fs::path() : arquivos.front();
+    }
+    std::string NomeArquivo() const { return Arquivo().filename().string(); }
 
     AmbienteTeste ambiente;
     CaixasRoteiro caixas;
     ParametrosEnvio parametros;
     AcompanhamentoEnvio acompanhamento;
     std::vector<std::string> log;
-    std::vector<size_t> caixasNoLog;  // boxes shown when each log line came
-    std::vector<long> progresso;      // -maximum at the start, then the log size at each step
+    std::vector<size_t> caixasNoLog; // boxes shown when each log line came
+    std::vector<long> progresso;     // -maximum at the start, then the log size at each step
 };
 
 TEST_F(GeracaoLETeste, SomenteGerarGravaOsMarcadosNaOrdemDaListaSemUsarARede) {
     const fs::path pasta = ambiente.Raiz() / "saida";
     fs::create_directory(pasta);
-    Pastas->DefinePasta(pasta.string() + "/");
+    parametros.pasta = pasta.string() + "/";
     Escuta rede;
     parametros.opcoesFTP = OpcoesLocais(rede.Porta());
     parametros.somenteGerar = true;
 
     const std::time_t antes = std::time(nullptr);
-    ASSERT_TRUE(GerarListagem(parametros, acompanhamento));
+    const ResultadoEnvio resultado = GerarListagem(parametros, acompanhamento);
     const std::time_t depois = std::time(nullptr);
+    ASSERT_TRUE(resultado.sucesso);
 
-    // "LE" + registration + the local time of the run + ".TXT", in the folder of Pastas.
+    // "LE" + registration + the local time of the run + ".TXT", in the folder given, whose path
+    // the run gives back.
     std::set<std::string> nomes;
     for (std::time_t t = antes; t <= depois; ++t) {
         nomes.insert("LE200123456" + CarimboArquivoLE(*std::localtime(&t)) + ".TXT");
     }
-    EXPECT_TRUE(nomes.contains(Pastas->NomeArquivo())) << Pastas->NomeArquivo();
-    EXPECT_EQ(Arquivo(), pasta / Pastas->NomeArquivo());
+    EXPECT_TRUE(nomes.contains(NomeArquivo())) << NomeArquivo();
+    EXPECT_EQ(fs::path(resultado.arquivo), pasta / NomeArquivo());
 
     const std::vector<std::string> linhas = Linhas(LerBytes(Arquivo()));
     ASSERT_EQ(linhas.size(), 5u);
     EXPECT_EQ(linhas[0], "VERSAO 07/11/2018");
     EXPECT_EQ(linhas[1].substr(0, 31), "P2001234562   10852872000401001");
-    EXPECT_EQ(linhas[1].substr(31, 12), "TV A\xC7" "A\xCD 43\" ");
+    EXPECT_EQ(linhas[1].substr(31, 12), "TV A\xC7"
+                                        "A\xCD 43\" ");
     // Inputs in the order the database returns them; the coefficients with every digit.
     EXPECT_EQ(linhas[2].substr(0, 22), "I2001234562   1    1 E");
     EXPECT_EQ(linhas[2].substr(34, 20), "00000000000001234567");
@@ -165,26 +178,27 @@ TEST_F(GeracaoLETeste, EnviaOArquivoAoServidor) {
     ServidorFTP servidor;
     parametros.opcoesFTP = OpcoesLocais(servidor.Porta());
 
-    ASSERT_TRUE(GerarListagem(parametros, acompanhamento));
+    const ResultadoEnvio resultado = GerarListagem(parametros, acompanhamento);
+    ASSERT_TRUE(resultado.sucesso);
 
-    EXPECT_EQ(Arquivo().parent_path(), fs::path(PastaTemporaria()).parent_path());
+    EXPECT_EQ(fs::path(resultado.arquivo), Arquivo());
     const std::string local = LerBytes(Arquivo());
     EXPECT_EQ(Linhas(local).size(), 5u);
-    EXPECT_EQ(LerBytes(servidor.Pasta() / Pastas->NomeArquivo()), local);
+    EXPECT_EQ(LerBytes(servidor.Pasta() / NomeArquivo()), local);
     EXPECT_THAT(log, ElementsAre("Início do Envio da LE.", "Exportando informações dos Produtos e Insumos.",
                                  "Conectando com servidor.", "Iniciando envio do arquivo via FTP.",
                                  "Enviando arquivo de " + std::to_string(local.size()) + " bytes ...",
                                  "Transferencia concluída.", "Fim do Envio da LE."));
     EXPECT_EQ(caixas.Mostradas(),
               (std::vector<CaixaMostrada>{{TipoCaixa::Informacao, "Informação", "Operação realizada com sucesso!"}}));
-    EXPECT_THAT(servidor.Comandos(), ::testing::Contains("STOR " + Pastas->NomeArquivo()));
+    EXPECT_THAT(servidor.Comandos(), ::testing::Contains("STOR " + NomeArquivo()));
 }
 
 TEST_F(GeracaoLETeste, RecusaDoServidorMostraOErroEOFracassoEGuardaOArquivo) {
     ServidorFTP servidor({.senha = "outra"});
     parametros.opcoesFTP = OpcoesLocais(servidor.Porta());
 
-    EXPECT_FALSE(GerarListagem(parametros, acompanhamento));
+    EXPECT_FALSE(GerarListagem(parametros, acompanhamento).sucesso);
 
     EXPECT_THAT(log, ElementsAre("Início do Envio da LE.", "Exportando informações dos Produtos e Insumos.",
                                  "Conectando com servidor.", "Fim do Envio da LE."));
@@ -192,7 +206,7 @@ TEST_F(GeracaoLETeste, RecusaDoServidorMostraOErroEOFracassoEGuardaOArquivo) {
     EXPECT_EQ(caixas.Mostradas(), (std::vector<CaixaMostrada>{{TipoCaixa::Erro, "Erro", "530 Authentication failed."},
                                                               {TipoCaixa::Informacao, "Erro", kFalhaFTP}}));
     EXPECT_EQ(Linhas(LerBytes(Arquivo())).size(), 5u);
-    EXPECT_FALSE(fs::exists(servidor.Pasta() / Pastas->NomeArquivo()));
+    EXPECT_FALSE(fs::exists(servidor.Pasta() / NomeArquivo()));
 }
 
 TEST_F(GeracaoLETeste, ErroNaGeracaoParaSemEnviarNemMostrarCaixas) {
@@ -220,8 +234,8 @@ TEST_F(GeracaoLETeste, ErroNaGeracaoParaSemEnviarNemMostrarCaixas) {
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nome);
         TConexao& conexao = dm_DatConn->adocon_korvex;
-        for (const char* tabela : {"KX_EXPINSUMO", "KX_EXPPRODUTO", "KX_EMPRESA", "KXUNIDADES", "T_PROXVM",
-                                   "PRJ_TIPO_PROD"}) {
+        for (const char* tabela :
+             {"KX_EXPINSUMO", "KX_EXPPRODUTO", "KX_EMPRESA", "KXUNIDADES", "T_PROXVM", "PRJ_TIPO_PROD"}) {
             conexao.Executar(std::string("DELETE FROM ") + tabela);
         }
         CriarListagemEnvio(conexao);

@@ -1,6 +1,6 @@
 #include "apoio/AmbienteTeste.h"
-#include "app/Plataforma.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
 #include "envio/LexItemListagem.h"
 
 #include <gmock/gmock.h>
@@ -68,7 +68,9 @@ TEST(TLExItemProduto, LinhaDoProdutoCampoACampo) {
     EXPECT_EQ(Campo(linha, 25, 4), "0401");
     EXPECT_EQ(Campo(linha, 29, 3), "001");
     // Trimmed, accented letters one Windows-1252 byte each.
-    EXPECT_EQ(Campo(linha, 32, 255), "TV A\xC7" "A\xCD 43\"" + std::string(255 - 11, ' '));
+    EXPECT_EQ(Campo(linha, 32, 255), "TV A\xC7"
+                                     "A\xCD 43\"" +
+                                         std::string(255 - 11, ' '));
     EXPECT_EQ(Campo(linha, 287, 10), "CC-0101   ");
     EXPECT_EQ(Campo(linha, 297, 30), "TV43-4K" + std::string(23, ' '));
 }
@@ -159,9 +161,9 @@ TEST(CampoCoeficienteLE, DezMilionesimosEmVinteDigitos) {
 
 TEST(TLExItemInsumo, CoeficienteDoTextoComPrecisaoCompleta) {
     TLExItemInsumo i = InsumoExemplo();
-    for (const auto& [texto, esperado] : {std::pair{"0,1234567", "00000000000001234567"},
-                                          std::pair{"1,5E-7", "00000000000000000002"},
-                                          std::pair{"12345678,9876543", "00000123456789876543"}}) {
+    for (const auto& [texto, esperado] :
+         {std::pair{"0,1234567", "00000000000001234567"}, std::pair{"1,5E-7", "00000000000000000002"},
+          std::pair{"12345678,9876543", "00000123456789876543"}}) {
         i.Set_exp_coeftec(texto);
         EXPECT_EQ(Campo(i.LinhaInsumo(), 35, 20), esperado) << texto;
     }
@@ -184,8 +186,8 @@ TEST(TLExItemInsumo, ValorQueOArquivoNaoComportaNomeiaProdutoEInsumo) {
     i = InsumoExemplo();
     i.Set_exp_espetec("Tolerância ≤ 0,1 mm");
     EXPECT_THAT([&] { i.LinhaInsumo(); },
-                ::testing::ThrowsMessage<ErroGeral>(AllOf(HasSubstr("o insumo 345"), HasSubstr("do produto 12"),
-                                                          HasSubstr("'≤'"))));
+                ::testing::ThrowsMessage<ErroGeral>(
+                    AllOf(HasSubstr("o insumo 345"), HasSubstr("do produto 12"), HasSubstr("'≤'"))));
     TLExItemProduto p = ProdutoExemplo();
     p.Set_mod_codemp("TV→43");
     EXPECT_THAT([&] { p.LinhaProduto(); },

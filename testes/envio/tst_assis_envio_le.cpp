@@ -7,18 +7,18 @@
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelasAssistente.h"
 #include "apoio/ServidorFTP.h"
-#include "app/DatConn.h"
-#include "app/Plataforma.h"
-#include "app/clsPastas.h"
-#include "cadastros/UPesquisaGerador.h"
+#include "app/UJanelas.h"
 #include "comum/CaixasRoteiro.h"
+#include "comum/Plataforma.h"
+#include "comum/clsPastas.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "envio/UAssisEnvioLE.h"
-#include "envio/UAssistentes.h"
 #include "envio/USplashEnvioLE.h"
 #include "ui/UControles.h"
 #include "ui/UMenu.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -368,7 +368,7 @@ private slots:
     // From the menu, as a user: the wizard opens modally, the products go to the agency.
     void enviaPeloMenu() {
         janela_.reset();
-        RegistrarAssistentes();
+        RegistrarJanelas();
         TFMenu menu;
         menu.show();
         QVERIFY(QTest::qWaitForWindowExposed(&menu));

@@ -68,9 +68,8 @@ TEST_F(GerarLETeste, PastaGeraSoOsProdutosPedidosNaOrdemDaLista) {
     EXPECT_THAT(linhas, ElementsAre("Início do Envio da LE.", "Exportando informações dos Produtos e Insumos.",
                                     "Fim do Envio da LE.", "Informação: Operação realizada com sucesso!",
                                     MatchesRegex(pasta.string() + "/LE200123456[0-9]{2}[A-Z]{3}[0-9]{10}\\.TXT")));
-    EXPECT_THAT(Registros(linhas.back()),
-                ElementsAre("VERSAO 07/11/2018", "P2001234562   ", "I2001234562   1    ", "I2001234562   2    ",
-                            "P2001234561   ", "I2001234561   1    "));
+    EXPECT_THAT(Registros(linhas.back()), ElementsAre("VERSAO 07/11/2018", "P2001234562   ", "I2001234562   1    ",
+                                                      "I2001234562   2    ", "P2001234561   ", "I2001234561   1    "));
     EXPECT_TRUE(fs::is_empty(ambiente.Raiz() / "VELTRAN" / "KORVEX" / "TEMP"));
 }
 
@@ -85,9 +84,9 @@ TEST_F(GerarLETeste, EnviarGeraNaPastaTemporariaEEnviaTodos) {
     EXPECT_EQ(arquivo.parent_path(), ambiente.Raiz() / "VELTRAN" / "KORVEX" / "TEMP");
     EXPECT_EQ(linhas.at(linhas.size() - 2), "Informação: Operação realizada com sucesso!");
     EXPECT_THAT(saida, HasSubstr("Transferencia concluída.\nFim do Envio da LE.\n"));
-    EXPECT_THAT(Registros(arquivo), ElementsAre("VERSAO 07/11/2018", "P2001234562   ", "I2001234562   1    ",
-                                                "I2001234562   2    ", "P2001234563   ", "P2001234561   ",
-                                                "I2001234561   1    "));
+    EXPECT_THAT(Registros(arquivo),
+                ElementsAre("VERSAO 07/11/2018", "P2001234562   ", "I2001234562   1    ", "I2001234562   2    ",
+                            "P2001234563   ", "P2001234561   ", "I2001234561   1    "));
     EXPECT_EQ(LerBytes(servidor.Pasta() / arquivo.filename()), LerBytes(arquivo));
 }
 

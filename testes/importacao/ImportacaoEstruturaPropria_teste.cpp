@@ -1,9 +1,8 @@
 #include "apoio/AmbienteTeste.h"
 #include "apoio/EstruturaPropria.h"
-#include "app/InfoGerais.h"
-#include "app/clsPastas.h"
 #include "comum/CaixasRoteiro.h"
 #include "dados/BancoDados.h"
+#include "dados/InfoGerais.h"
 #include "importacao/ImportacaoEstruturaPropria.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +23,6 @@ protected:
         ambiente.Conectar(conexao);
         CriarInfoGerais(&conexao);
         PreencherDadosImportacao(conexao);
-        NovaPastas();
         importacao.AoRegistrar = [this](const std::string& linha) { log.push_back(linha); };
         importacao.AoIniciarProgresso = [this](int maximo) {
             progressoMaximo = maximo;
@@ -64,7 +62,6 @@ TEST_F(ImportacaoTeste, ImportaTodasAsLinhasComCodigosSeguidos) {
     });
     ASSERT_EQ(Importar(arquivo), TResultadoImportacao::Concluida) << importacao.MensagemErro();
 
-    EXPECT_EQ(Pastas->ArquivoImportacao(), arquivo.string());
     EXPECT_EQ(caixas.Mostradas(), (std::vector<CaixaMostrada>{
                                       {TipoCaixa::Pergunta, "Informação", kPergunta},
                                       {TipoCaixa::Informacao, "Informação", "Operação realizada com sucesso!"},

@@ -1,8 +1,8 @@
 #include "apoio/AmbienteTeste.h"
 #include "apoio/EstruturaPropria.h"
-#include "app/InfoGerais.h"
 #include "comum/Cp1252.h"
 #include "dados/BancoDados.h"
+#include "dados/InfoGerais.h"
 #include "importacao/clsLexInsumoTXT.h"
 
 #include <gtest/gtest.h>

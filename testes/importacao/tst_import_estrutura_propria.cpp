@@ -7,11 +7,12 @@
 #include "apoio/EstruturaPropria.h"
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelasAssistente.h"
-#include "app/DatConn.h"
+#include "app/UJanelas.h"
 #include "comum/CaixasRoteiro.h"
 #include "comum/EscolherArquivo.h"
+#include "comum/clsPastas.h"
 #include "dados/BancoDados.h"
-#include "envio/UAssistentes.h"
+#include "dados/DatConn.h"
 #include "importacao/UImportEstruturaPropria.h"
 #include "importacao/USplashImportEstruturaPropria.h"
 #include "ui/UControles.h"
@@ -235,8 +236,8 @@ private slots:
     // products, with consecutive codes after its highest.
     void importaPeloMenu() {
         janela_.reset();
-        RegistrarAssistentes();
-        auto arquivos = std::make_unique<EscolhaArquivoRoteiro>(); // over the Qt dialog installed above
+        RegistrarJanelas();
+        auto arquivos = std::make_unique<EscolhaArquivoRoteiro>();
         arquivos->ResponderArquivo(Arquivo(LinhasValidas()).string());
         TFMenu menu;
         menu.show();
@@ -356,7 +357,9 @@ private slots:
         for (const char* nome : {"pnlCorpo", "Label1", "pbProgress", "Label2", "mmLog", "tmSplash"}) {
             QVERIFY2(splash.findChild<QObject*>(nome), nome);
         }
-        splash.DefinirImportacao((pasta_.path() + "/nao-existe.txt").toStdString(), kEmpresa, "1", "0401");
+        const std::string arquivo = (pasta_.path() + "/nao-existe.txt").toStdString();
+        splash.DefinirImportacao(arquivo, kEmpresa, "1", "0401");
+        QCOMPARE(Pastas->ArquivoImportacao(), arquivo); // the window's folder holder keeps the file's path
         caixas_->Responder(kBotaoSim);
         splash.show();
         QVERIFY(QTest::qWaitForWindowExposed(&splash));

@@ -6,8 +6,8 @@
 #include "apoio/Controles.h"
 #include "apoio/JanelasInsumo.h"
 #include "apoio/ListagemInsumos.h"
-#include "app/DatConn.h"
 #include "comum/CaixasRoteiro.h"
+#include "dados/DatConn.h"
 #include "listagem/UPropriedadeInsumo.h"
 #include "ui/UCampos.h"
 

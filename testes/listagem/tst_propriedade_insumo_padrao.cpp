@@ -7,9 +7,9 @@
 #include "apoio/Controles.h"
 #include "apoio/JanelasInsumo.h"
 #include "apoio/ListagemInsumos.h"
-#include "app/DatConn.h"
 #include "comum/CaixasRoteiro.h"
 #include "dados/BancoDados.h"
+#include "dados/DatConn.h"
 #include "listagem/UPropriedadeInsumoPadrao.h"
 #include "ui/UCampos.h"
 

@@ -12,13 +12,13 @@ class TesteFiguras : public QObject {
 private slots:
     void FigurasNosTamanhosDasJanelas() {
         QList<std::pair<QString, QSize>> figuras = {
-            {"menu_fundo.jpg", {800, 600}},         {"menu_desligado0.jpg", {254, 197}},
-            {"menu_ligado0.jpg", {254, 197}},       {"menu_desligado1.jpg", {269, 197}},
-            {"menu_ligado1.jpg", {269, 197}},       {"menu_desligado2.jpg", {268, 197}},
-            {"menu_ligado2.jpg", {268, 197}},       {"menu_faixa1.jpg", {800, 198}},
-            {"menu_faixa2.jpg", {800, 197}},        {"pesquisa_cabecalho.jpg", {627, 47}},
-            {"pesquisa_corpo.jpg", {627, 441}},     {"pesquisa_rodape.jpg", {627, 31}},
-            {"binoculos.jpg", {16, 15}},            {"assistente_lateral.jpg", {217, 522 - 81 - 29}},
+            {"menu_fundo.jpg", {800, 600}},     {"menu_desligado0.jpg", {254, 197}},
+            {"menu_ligado0.jpg", {254, 197}},   {"menu_desligado1.jpg", {269, 197}},
+            {"menu_ligado1.jpg", {269, 197}},   {"menu_desligado2.jpg", {268, 197}},
+            {"menu_ligado2.jpg", {268, 197}},   {"menu_faixa1.jpg", {800, 198}},
+            {"menu_faixa2.jpg", {800, 197}},    {"pesquisa_cabecalho.jpg", {627, 47}},
+            {"pesquisa_corpo.jpg", {627, 441}}, {"pesquisa_rodape.jpg", {627, 31}},
+            {"binoculos.jpg", {16, 15}},        {"assistente_lateral.jpg", {217, 522 - 81 - 29}},
         };
         for (const char* estado : {"normal", "ligado", "desabilitado"}) {
             for (int n = 0; n < 10; ++n) {

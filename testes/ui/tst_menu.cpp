@@ -37,8 +37,7 @@ class TesteMenu : public QObject {
     std::unique_ptr<CaixasRoteiro> caixas;
     std::unique_ptr<TFMenu> menu;
 
-    template <typename T = QWidget>
-    T* Controle(const char* nome) {
+    template <typename T = QWidget> T* Controle(const char* nome) {
         T* controle = menu->findChild<T*>(QLatin1String(nome));
         if (!controle) {
             qFatal("controle %s não encontrado", nome);
@@ -178,13 +177,20 @@ private slots:
         QTest::addColumn<QPoint>("ponto");
         QTest::addColumn<bool>("mao");
         const std::tuple<const char*, QPoint, bool> casos[] = {
-            {"ajuda canto superior", {20, 424}, true},   {"ajuda canto inferior", {66, 441}, true},
-            {"ao lado da ajuda", {67, 441}, false},     {"antes da ajuda", {19, 430}, false},
-            {"créditos", {80, 424}, true},               {"fim dos créditos", {137, 441}, true},
-            {"entre créditos e sair", {150, 430}, false}, {"sair", {178, 424}, true},
-            {"fim do sair", {208, 441}, true},           {"depois do sair", {209, 441}, false},
-            {"abaixo do sair", {190, 442}, false},       {"portal início", {185, 572}, true},
-            {"portal fim", {398, 589}, true},            {"depois do portal", {399, 589}, false},
+            {"ajuda canto superior", {20, 424}, true},
+            {"ajuda canto inferior", {66, 441}, true},
+            {"ao lado da ajuda", {67, 441}, false},
+            {"antes da ajuda", {19, 430}, false},
+            {"créditos", {80, 424}, true},
+            {"fim dos créditos", {137, 441}, true},
+            {"entre créditos e sair", {150, 430}, false},
+            {"sair", {178, 424}, true},
+            {"fim do sair", {208, 441}, true},
+            {"depois do sair", {209, 441}, false},
+            {"abaixo do sair", {190, 442}, false},
+            {"portal início", {185, 572}, true},
+            {"portal fim", {398, 589}, true},
+            {"depois do portal", {399, 589}, false},
             {"fundo", {300, 500}, false},
         };
         for (const auto& [nome, ponto, mao] : casos) {

@@ -66,11 +66,11 @@ class TesteModelPrincipal : public QObject {
         QString s;
         for (int n = 0; n < 10; ++n) {
             const qint64 figura = janela->Botao(n)->Figura().cacheKey();
-            s += janela->Botao(n)->isHidden()                                ? '-'
-                 : figura == janela->ImageListLigados[n].cacheKey()          ? 'L'
-                 : figura == janela->ImageListDesligados[n].cacheKey()       ? 'N'
-                 : figura == janela->ImageListDesabilitados[n].cacheKey()    ? 'D'
-                                                                            : '?';
+            s += janela->Botao(n)->isHidden()                             ? '-'
+                 : figura == janela->ImageListLigados[n].cacheKey()       ? 'L'
+                 : figura == janela->ImageListDesligados[n].cacheKey()    ? 'N'
+                 : figura == janela->ImageListDesabilitados[n].cacheKey() ? 'D'
+                                                                          : '?';
         }
         return s;
     }

@@ -73,9 +73,9 @@ TclsNodo* TListaNodos::Item(int indice) const {
 
 // --- TclsNodo ------------------------------------------------------------------
 
-TclsNodo::TclsNodo(TclsNodo* Pai, const std::string& Nome) : Nome(Nome) {
-    if (Pai) {
-        Pai->AdicionarFilho(this);
+TclsNodo::TclsNodo(TclsNodo* pai, const std::string& nome) : Nome(nome) {
+    if (pai) {
+        pai->AdicionarFilho(this);
     }
 }
 
@@ -229,7 +229,7 @@ void TclsNodo::DestruirFilhos() {
 
 // --- TclsListaItems --------------------------------------------------------------
 
-TclsListaItems::TclsListaItems(TclsNodo* Pai, const std::string& Nome) : TclsNodo(Pai, Nome) {}
+TclsListaItems::TclsListaItems(TclsNodo* pai, const std::string& nome) : TclsNodo(pai, nome) {}
 
 void TclsListaItems::NomearItem(TclsNodo* Item) {
     const std::string prefixo = PrefixoNome.empty() ? std::string("Item") : PrefixoNome;
@@ -259,7 +259,8 @@ void TclsListaItems::NomearItem(TclsNodo* Item) {
     while (n < kUltimo && tomados[static_cast<size_t>(n)]) {
         ++n;
     }
-    char numero[8];
+    // Room for any int written with "%05d" (sign and ten digits), so that the name is never cut.
+    char numero[12];
     std::snprintf(numero, sizeof numero, "%05d", n);
     Renomear(Item, prefixo + " " + numero);
 }
@@ -272,7 +273,7 @@ void TclsListaItems::LimparItens() {
 
 // --- TclsListaVinculos -----------------------------------------------------------
 
-TclsListaVinculos::TclsListaVinculos(TclsNodo* Pai, const std::string& Nome) : TclsNodo(Pai, Nome) {}
+TclsListaVinculos::TclsListaVinculos(TclsNodo* pai, const std::string& nome) : TclsNodo(pai, nome) {}
 
 void TclsListaVinculos::DesfazerVinculos() {
     DesfazerTodosVinculos();

@@ -67,15 +67,15 @@ public:
     // Called on the child, with its future parent, before it is linked in. A node
     // created with a parent gets this call while only its TclsNodo part exists, so a
     // descendant that overrides it repeats its own part at the end of its constructor.
-    virtual void AoDefinirPai(TclsNodo* Pai);
+    virtual void AoDefinirPai(TclsNodo* pai);
     virtual void Reservado();
     // Checks a child's name before it is added; fails on a blank or duplicate name.
     virtual void ValidarNome(TclsNodo* Filho, const std::string& NomeFilho);
     // A change notification from a child or from a node that links to this one.
     virtual void Notificar(TclsNodo* Origem, int Codigo);
 
-    // Creates the node and, when Pai is given, adds it to Pai (which may refuse it).
-    explicit TclsNodo(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    // Creates the node and, when pai is given, adds it to pai (which may refuse it).
+    explicit TclsNodo(TclsNodo* pai = nullptr, const std::string& nome = std::string());
     virtual ~TclsNodo();
     TclsNodo(const TclsNodo&) = delete;
     TclsNodo& operator=(const TclsNodo&) = delete;
@@ -136,7 +136,7 @@ public:
     std::string PrefixoNome;
     std::function<void(TclsListaItems* Lista, TclsNodo* Item)> OnNomearItem;
 
-    explicit TclsListaItems(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    explicit TclsListaItems(TclsNodo* pai = nullptr, const std::string& nome = std::string());
 
     virtual void NomearItem(TclsNodo* Item);
     // Destroys all the items.
@@ -148,7 +148,7 @@ public:
 // A container used for links.
 class TclsListaVinculos : public TclsNodo {
 public:
-    explicit TclsListaVinculos(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    explicit TclsListaVinculos(TclsNodo* pai = nullptr, const std::string& nome = std::string());
 
     // Removes every link of the container, which stays.
     virtual void DesfazerVinculos();

@@ -106,17 +106,17 @@ int Executar(TConexaoEstrutura* Conexao, const std::string& Texto, const std::st
 
 // --- TclsItemCampo -----------------------------------------------------------------
 
-TclsItemCampo::TclsItemCampo(TclsNodo* Pai, const std::string& Nome)
-    : TclsNodo(Pai, Nome), Coluna(Nome), Identificador(Nome) {
-    // The node constructor added the field to Pai before this class existed.
-    if (Pai) {
-        AoDefinirPai(Pai);
+TclsItemCampo::TclsItemCampo(TclsNodo* pai, const std::string& nome)
+    : TclsNodo(pai, nome), Coluna(nome), Identificador(nome) {
+    // The node constructor added the field to pai before this class existed.
+    if (pai) {
+        AoDefinirPai(pai);
     }
 }
 
-void TclsItemCampo::AoDefinirPai(TclsNodo* Pai) {
-    if (Pai && Pai->Pai) {
-        if (auto* registro = dynamic_cast<TclsItemRegistro*>(Pai->Pai)) {
+void TclsItemCampo::AoDefinirPai(TclsNodo* pai) {
+    if (pai && pai->Pai) {
+        if (auto* registro = dynamic_cast<TclsItemRegistro*>(pai->Pai)) {
             registro_ = registro;
         }
     }
@@ -448,8 +448,8 @@ void TclsListaItensRegistro::AdicionarCopia(TclsItemRegistro* Origem) {
 
 // --- TclsItemDado ------------------------------------------------------------------
 
-TclsItemDado::TclsItemDado(TclsNodo* Pai, const std::string& Nome)
-    : TclsNodo(Pai, Nome), FListaItens(new TclsListaItensDados(this, "FListaItens")),
+TclsItemDado::TclsItemDado(TclsNodo* pai, const std::string& nome)
+    : TclsNodo(pai, nome), FListaItens(new TclsListaItensDados(this, "FListaItens")),
       FListaVincs(new TclsListaVinculosDados(this, "FListaVincs")) {}
 
 void TclsItemDado::Notificar(TclsNodo*, int Codigo) {
@@ -593,18 +593,18 @@ TConexaoEstrutura* TclsItemDado::ObterConexaoMainFrame() {
 
 // --- TclsItemRegistro --------------------------------------------------------------
 
-TclsItemRegistro::TclsItemRegistro(TclsNodo* Pai, const std::string& Nome)
-    : TclsItemDado(Pai, Nome), FListaCmps(new TclsListaItensCampo(this, "FListaCmps")) {
-    // The node constructor added the record to Pai before this class existed.
-    if (Pai) {
-        AoDefinirPai(Pai);
+TclsItemRegistro::TclsItemRegistro(TclsNodo* pai, const std::string& nome)
+    : TclsItemDado(pai, nome), FListaCmps(new TclsListaItensCampo(this, "FListaCmps")) {
+    // The node constructor added the record to pai before this class existed.
+    if (pai) {
+        AoDefinirPai(pai);
     }
 }
 
-void TclsItemRegistro::AoDefinirPai(TclsNodo* Pai) {
+void TclsItemRegistro::AoDefinirPai(TclsNodo* pai) {
     vetor_ = nullptr;
-    if (dynamic_cast<TclsListaItensRegistro*>(Pai)) {
-        vetor_ = dynamic_cast<TclsItemVetRegistros*>(Pai->Pai);
+    if (dynamic_cast<TclsListaItensRegistro*>(pai)) {
+        vetor_ = dynamic_cast<TclsItemVetRegistros*>(pai->Pai);
     }
     if (vetor_) {
         if (EstaCarregado()) {
@@ -878,8 +878,8 @@ int TclsItemRegistro::Ler(int) {
 
 // --- TclsItemVetRegistros ----------------------------------------------------------
 
-TclsItemVetRegistros::TclsItemVetRegistros(TclsNodo* Pai, const std::string& Nome)
-    : TclsItemDado(Pai, Nome), FListaRegs(new TclsListaItensRegistro(this, "FListaRegs")) {}
+TclsItemVetRegistros::TclsItemVetRegistros(TclsNodo* pai, const std::string& nome)
+    : TclsItemDado(pai, nome), FListaRegs(new TclsListaItensRegistro(this, "FListaRegs")) {}
 
 void TclsItemVetRegistros::Limpar() {
     FListaRegs->LimparItens();

@@ -219,8 +219,8 @@ public:
     const std::string& UltimoTextoSQL = ultimoTextoSQL_;
     bool RemoverEspacos = false;
 
-    void AoDefinirPai(TclsNodo* Pai) override;
-    explicit TclsItemCampo(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    void AoDefinirPai(TclsNodo* pai) override;
+    explicit TclsItemCampo(TclsNodo* pai = nullptr, const std::string& nome = std::string());
     void Limpar() override;
     using TclsNodo::Comparar;
     using TclsNodo::Copiar;
@@ -267,8 +267,8 @@ public:
     // Accepts (true) or refuses a value given to SetValor; every value when not set.
     std::function<bool(const T& Valor)> OnValidar;
 
-    explicit TclsCampoTipado(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsItemCampo(Pai, Nome) {}
+    explicit TclsCampoTipado(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsItemCampo(pai, nome) {}
 
     void Limpar() override;
     using TclsItemCampo::Copiar;
@@ -288,8 +288,8 @@ protected:
 // A 32-bit integer column.
 class TClsCampoInt : public TclsCampoTipado<int32_t, TClsCampoInt> {
 public:
-    explicit TClsCampoInt(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsCampoTipado(Pai, Nome) {}
+    explicit TClsCampoInt(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsCampoTipado(pai, nome) {}
     void SetTexto(const std::string& Texto) override;
     std::string GetTexto() override;
 
@@ -302,8 +302,8 @@ protected:
 // A text column; with RemoverEspacos its values lose their leading and trailing blanks.
 class TClsCampoStr : public TclsCampoTipado<std::string, TClsCampoStr> {
 public:
-    explicit TClsCampoStr(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsCampoTipado(Pai, Nome) {}
+    explicit TClsCampoStr(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsCampoTipado(pai, nome) {}
     void SetTexto(const std::string& Texto) override;
     std::string GetTexto() override;
 
@@ -316,8 +316,8 @@ protected:
 // A floating-point column, shown with FormatoExibicao when it is set.
 class TClsCampoFloat : public TclsCampoTipado<double, TClsCampoFloat> {
 public:
-    explicit TClsCampoFloat(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsCampoTipado(Pai, Nome) {}
+    explicit TClsCampoFloat(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsCampoTipado(pai, nome) {}
     void SetTexto(const std::string& Texto) override;
     std::string GetTexto() override;
 
@@ -330,8 +330,8 @@ protected:
 // A date-and-time column (a TDateTime day count).
 class TClsCampoDate : public TclsCampoTipado<TDateTime, TClsCampoDate> {
 public:
-    explicit TClsCampoDate(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsCampoTipado(Pai, Nome) {}
+    explicit TClsCampoDate(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsCampoTipado(pai, nome) {}
     void SetTexto(const std::string& Texto) override;
     std::string GetTexto() override;
 
@@ -346,8 +346,8 @@ protected:
 // The nested data items of a data item.
 class TclsListaItensDados : public TclsListaItems {
 public:
-    explicit TclsListaItensDados(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsListaItems(Pai, Nome) {}
+    explicit TclsListaItensDados(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsListaItems(pai, nome) {}
     // The item at Indice; a child that is not a data item raises ErroConversao.
     TclsItemDado* Item(int Indice) const;
     TclsItemDado* operator[](int Indice) const { return Item(Indice); }
@@ -357,8 +357,8 @@ public:
 // fields themselves.
 class TclsListaItensCampo : public TclsListaItems {
 public:
-    explicit TclsListaItensCampo(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsListaItems(Pai, Nome) {}
+    explicit TclsListaItensCampo(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsListaItems(pai, nome) {}
     void Notificar(TclsNodo* Origem, int Codigo) override;
     std::string Descricao() override;
     TclsItemCampo* Campo(int Indice) const;
@@ -377,8 +377,8 @@ class TclsListaItensRegistro : public TclsListaItensDados {
 public:
     TClasseRegistro ClasseRegistro;
 
-    explicit TclsListaItensRegistro(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsListaItensDados(Pai, Nome) {}
+    explicit TclsListaItensRegistro(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsListaItensDados(pai, nome) {}
     // Appends a copy of Origem, a new record of ClasseRegistro with a generated name.
     void AdicionarCopia(TclsItemRegistro* Origem);
     void AdicionarCopia(TclsItemRegistro& Origem) { AdicionarCopia(&Origem); }
@@ -389,8 +389,8 @@ public:
 // A container for links of a data item.
 class TclsListaVinculosDados : public TclsListaVinculos {
 public:
-    explicit TclsListaVinculosDados(TclsNodo* Pai = nullptr, const std::string& Nome = std::string())
-        : TclsListaVinculos(Pai, Nome) {}
+    explicit TclsListaVinculosDados(TclsNodo* pai = nullptr, const std::string& nome = std::string())
+        : TclsListaVinculos(pai, nome) {}
 };
 
 // --- Data items ------------------------------------------------------------------
@@ -418,7 +418,7 @@ public:
 
     // Code 0 (data changed) makes the item changed, code 2 (data as loaded) loaded.
     void Notificar(TclsNodo* Origem, int Codigo) override;
-    explicit TclsItemDado(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    explicit TclsItemDado(TclsNodo* pai = nullptr, const std::string& nome = std::string());
 
     virtual void SetMarca(bool Valor);
     virtual bool GetMarca();
@@ -495,8 +495,8 @@ public:
     std::string Complemento;
 
     // A record put into the records list of a vector belongs to that vector.
-    void AoDefinirPai(TclsNodo* Pai) override;
-    explicit TclsItemRegistro(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    void AoDefinirPai(TclsNodo* pai) override;
+    explicit TclsItemRegistro(TclsNodo* pai = nullptr, const std::string& nome = std::string());
     void Limpar() override;
     using TclsNodo::Comparar;
     using TclsNodo::Copiar;
@@ -552,7 +552,7 @@ public:
     // The record that reads the rows and builds the SELECT; created by the first SELECT.
     TclsItemRegistro* const& FRegDado = regDado_;
 
-    explicit TclsItemVetRegistros(TclsNodo* Pai = nullptr, const std::string& Nome = std::string());
+    explicit TclsItemVetRegistros(TclsNodo* pai = nullptr, const std::string& nome = std::string());
     // Destroys all the records.
     void Limpar() override;
     using TclsNodo::Comparar;

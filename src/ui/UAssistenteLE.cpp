@@ -1,15 +1,15 @@
-#include "envio/UAssistenteLE.h"
+#include "ui/UAssistenteLE.h"
 
-#include "app/DatConn.h"
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
 #include "ui/FigurasQt.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -76,15 +76,6 @@ void TListaProdutosLE::Preencher(const std::string& inscricao) {
         addTopLevelItem(item);
         QCoreApplication::processEvents();
     }
-}
-
-std::vector<ItemListaEnvio> TListaProdutosLE::Itens() const {
-    std::vector<ItemListaEnvio> itens;
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = topLevelItem(i);
-        itens.push_back({item->checkState(0) == Qt::Checked, item->text(ColCodProd).toStdString()});
-    }
-    return itens;
 }
 
 QTreeWidgetItem* TListaProdutosLE::PrimeiroMarcado() const {

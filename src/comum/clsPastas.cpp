@@ -1,4 +1,4 @@
-#include "app/clsPastas.h"
+#include "comum/clsPastas.h"
 
 std::unique_ptr<TclsPastas> Pastas;
 

@@ -4,7 +4,7 @@
 // the binder that holds the connection and the private query the searches run on.
 
 #include "comum/ListaNomeValor.h"
-#include "dados/BancoDados.h"
+#include "dados/ModuloInstrucoes.h"
 
 #include <optional>
 #include <string>
@@ -87,12 +87,8 @@ std::string MontarSQL(const TCompPesquisa& Comp, int EntradaCampo, enumTipoBusca
 
 // The lookup binder: holds the connection and the private query on which the lookup
 // dialog runs its searches.
-class TPesquisaGerador {
+class TPesquisaGerador : public TModuloInstrucoes<TPesquisaGerador> {
 public:
-    // Binds the lookup to a connection; replaces its private query.
-    void DefineConexao(TConexao* conexao);
-    // The lookup's private query (null until DefineConexao).
-    static TConsulta* Consulta();
     // Runs a search statement on the private query (closed first, left open after) and
     // gives its rows as texts, `campos` cells each (NULL as empty text). Database errors
     // pass to the caller as ErroBanco.

@@ -1,4 +1,4 @@
-#include "cadastros/UPesquisaGerador.h"
+#include "ui/UPesquisaGerador.h"
 
 #include "comum/RotinasUteis.h"
 #include "ui/FigurasQt.h"

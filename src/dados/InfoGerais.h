@@ -2,7 +2,7 @@
 // The configuration object: remembers the shared connection and creates the statement
 // modules and the lookup binder, each bound to that connection.
 
-#include "cadastros/CompPesqReg.h"
+#include "dados/CompPesqReg.h"
 #include "dados/DelAccessUsoGeral.h"
 #include "dados/InsAccessUsoGeral.h"
 #include "dados/SelAccessUsoGeral.h"

@@ -1,4 +1,4 @@
-#include "cadastros/CompPesqReg.h"
+#include "dados/CompPesqReg.h"
 
 #include "comum/Erros.h"
 #include "comum/RotinasUteis.h"
@@ -8,7 +8,6 @@
 #include <memory>
 
 namespace {
-TConsultaModulo g_modulo;
 
 // One stored field: caption, column, width, type, searchable, returned.
 TItemCampo Campo(const char* legenda, const char* nome, int largura, bool procura, bool retorno,
@@ -217,28 +216,17 @@ std::string MontarSQL(const TCompPesquisa& Comp, int EntradaCampo, enumTipoBusca
     return " SELECT " + colunas + " FROM " + Comp.Tabela + " WHERE " + procura->NomeCampo + " LIKE " + Q(padrao);
 }
 
-void TPesquisaGerador::DefineConexao(TConexao* conexao) {
-    g_modulo.DefineConexao(conexao);
-}
-
-TConsulta* TPesquisaGerador::Consulta() {
-    return g_modulo.Consulta();
-}
-
 std::vector<std::vector<std::string>> TPesquisaGerador::Executar(const std::string& sql, int campos) {
-    TConsulta* q = Consulta();
-    if (!q) {
+    if (!Consulta()) {
         throw ErroGeral("A pesquisa não está ligada ao banco de dados.");
     }
-    q->Fechar();
-    q->DefinirSQL(sql);
-    q->Abrir();
+    TConsulta& q = Abrir(sql);
     std::vector<std::vector<std::string>> linhas;
-    linhas.reserve(static_cast<size_t>(q->QuantidadeRegistros()));
-    for (; !q->Fim(); q->Proximo()) {
+    linhas.reserve(static_cast<size_t>(q.QuantidadeRegistros()));
+    for (; !q.Fim(); q.Proximo()) {
         auto& linha = linhas.emplace_back();
         for (int i = 0; i < campos; ++i) {
-            linha.push_back(q->Texto(i));
+            linha.push_back(q.Texto(i));
         }
     }
     return linhas;

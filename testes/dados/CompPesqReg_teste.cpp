@@ -1,4 +1,4 @@
-#include "cadastros/CompPesqReg.h"
+#include "dados/CompPesqReg.h"
 
 #include "apoio/AmbienteTeste.h"
 #include "comum/Erros.h"

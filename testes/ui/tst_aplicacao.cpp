@@ -2,9 +2,9 @@
 // message, and the application goes on handling events.
 
 #include "apoio/JanelaModal.h"
-#include "app/UAplicacao.h"
 #include "comum/CaixasRoteiro.h"
 #include "comum/Erros.h"
+#include "ui/UAplicacao.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -4,12 +4,12 @@
 
 #include "apoio/AmbienteTeste.h"
 #include "apoio/JanelaModal.h"
-#include "app/DatConn.h"
-#include "app/UAplicacao.h"
-#include "cadastros/UPesquisaGerador.h"
 #include "comum/CaixasRoteiro.h"
 #include "comum/Erros.h"
+#include "dados/DatConn.h"
 #include "dados/SQLListas.h"
+#include "ui/UAplicacao.h"
+#include "ui/UPesquisaGerador.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/UAplicacao.h"
+#include "ui/UAplicacao.h"
 
 #include "comum/CaixasMensagem.h"
 
@@ -26,8 +26,7 @@ void TAplicacao::MostrarErro(const std::string& mensagem) {
         if (CaixasMensagemAtual()) {
             CaixaErro("Erro", mensagem);
         } else {
-            QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(),
-                                  QString::fromStdString(mensagem));
+            QMessageBox::critical(nullptr, QGuiApplication::applicationDisplayName(), QString::fromStdString(mensagem));
         }
     } catch (const std::exception& erro) {
         qCritical("%s (%s)", mensagem.c_str(), erro.what());

@@ -4,8 +4,8 @@
 // column name. Callers open it through Pesquisar or PesquisarComParametros with the
 // lookup kind; each call creates and destroys its own window.
 
-#include "cadastros/CompPesqReg.h"
 #include "comum/ListaNomeValor.h"
+#include "dados/CompPesqReg.h"
 
 #include <QDialog>
 

@@ -6,13 +6,11 @@
 // Changing the registration empties the product list, so that a run never takes
 // products listed for another company.
 
-#include "envio/GeracaoLE.h"
 #include "ui/UModelPrincipal.h"
 
 #include <QTreeWidget>
 
 #include <string>
-#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -37,8 +35,6 @@ public:
     // Removes every row (and stops a fill under way).
     void Esvaziar();
 
-    // The rows in list order: ticked or not, and exp_codprod.
-    std::vector<ItemListaEnvio> Itens() const;
     // The first ticked row in list order, or null.
     QTreeWidgetItem* PrimeiroMarcado() const;
 

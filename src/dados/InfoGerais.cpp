@@ -1,4 +1,4 @@
-#include "app/InfoGerais.h"
+#include "dados/InfoGerais.h"
 
 namespace {
 TConexao* g_conexaoCompartilhada = nullptr;
@@ -25,6 +25,10 @@ TclsInfoGeraisGerador::TclsInfoGeraisGerador(TConexao* conexao) {
     PesquisaGerador->DefineConexao(conexao);
 }
 
-TConexao* TclsInfoGeraisGerador::Conexao() { return g_conexaoCompartilhada; }
+TConexao* TclsInfoGeraisGerador::Conexao() {
+    return g_conexaoCompartilhada;
+}
 
-void CriarInfoGerais(TConexao* conexao) { InfoGerais = std::make_unique<TclsInfoGeraisGerador>(conexao); }
+void CriarInfoGerais(TConexao* conexao) {
+    InfoGerais = std::make_unique<TclsInfoGeraisGerador>(conexao);
+}

@@ -1,9 +1,9 @@
-#include "app/DatConn.h"
+#include "dados/DatConn.h"
 
-#include "app/InfoGerais.h"
-#include "app/Plataforma.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
+#include "comum/Plataforma.h"
+#include "dados/InfoGerais.h"
 
 #include <filesystem>
 
@@ -44,9 +44,5 @@ bool Tdm_DatConn::Conectar() {
 }
 
 TConsulta& AbrirLista(const std::string& sql) {
-    TConsulta& q = dm_DatConn->qry_sel;
-    q.Fechar();
-    q.DefinirSQL(sql);
-    q.Abrir();
-    return q;
+    return dm_DatConn->qry_sel.Abrir(sql);
 }

@@ -1,6 +1,6 @@
-#include "envio/USplashLE.h"
+#include "ui/USplashLE.h"
 
-#include "app/UAplicacao.h"
+#include "ui/UAplicacao.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
