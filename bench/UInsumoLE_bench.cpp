@@ -162,9 +162,8 @@ const char* const kListaNativa =
 // Opens the replicate window on the product's first input and times the refused save.
 template <typename J> double SalvarDuplicado(TClsLExProduto& produto, CaixasRoteiro& caixas) {
     TConsulta consulta(&dm_DatConn->adocon_korvex);
-    consulta.DefinirSQL("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = '" + kInscricao +
-                        "' AND exp_codprod = " + produto.exp_codprod() + " AND exp_codins = 1");
-    consulta.Abrir();
+    consulta.Abrir("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = '" + kInscricao +
+                   "' AND exp_codprod = " + produto.exp_codprod() + " AND exp_codins = 1");
     TclsLExInsumo insumo;
     insumo.Set_emp_inscvlt(kInscricao);
     insumo.Set_exp_codprod(produto.exp_codprod());

@@ -24,9 +24,8 @@ std::optional<std::string> Opcional(const TConsulta& consulta, const char* colun
 
 std::vector<InsumoGravado> Ler(const TClsLExProduto& produto, const std::string& filtro) {
     TConsulta consulta(&dm_DatConn->adocon_korvex);
-    consulta.DefinirSQL("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = " + Q(produto.emp_inscvlt()) +
-                        " AND exp_codprod = " + produto.exp_codprod() + filtro + " ORDER BY exp_codins");
-    consulta.Abrir();
+    consulta.Abrir("SELECT * FROM KX_EXPINSUMO WHERE emp_inscvlt = " + Q(produto.emp_inscvlt()) +
+                   " AND exp_codprod = " + produto.exp_codprod() + filtro + " ORDER BY exp_codins");
     std::vector<InsumoGravado> insumos;
     for (; !consulta.Fim(); consulta.Proximo()) {
         InsumoGravado r;
@@ -77,8 +76,7 @@ TClsLExProduto NovoProduto(int origem, bool comInsumos) {
             Q(kEmpresa) + " AND exp_codprod = " + std::to_string(origem));
     }
     TConsulta consulta(&c);
-    consulta.DefinirSQL("SELECT exp_codprodvlt" + de);
-    consulta.Abrir();
+    consulta.Abrir("SELECT exp_codprodvlt" + de);
     TClsLExProduto produto;
     produto.Set_emp_inscvlt(kEmpresa);
     produto.Set_exp_codprod(codigo);

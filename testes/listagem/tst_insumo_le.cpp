@@ -345,9 +345,8 @@ private slots:
         }
         QCOMPARE(restantes, (std::vector<int>{1, 2, 3, 4, 6, 7, 8, 9}));
         TConsulta consulta(&conexao);
-        consulta.DefinirSQL("SELECT * FROM KX_EXPPRODUTO WHERE emp_inscvlt = '200123456' AND exp_codprod = " +
-                            produto.exp_codprod());
-        consulta.Abrir();
+        consulta.Abrir("SELECT * FROM KX_EXPPRODUTO WHERE emp_inscvlt = '200123456' AND exp_codprod = " +
+                       produto.exp_codprod());
         QCOMPARE(consulta.QuantidadeRegistros(), 1);
     }
 };
