@@ -14,17 +14,14 @@
 #include <vector>
 
 // Opens a window of class J through the class operation of the mode and runs `acao` on it
-// once it is up; a window left open is then closed. Gives the saved flag.
+// once it is up and active; a window left open is then closed. Gives the saved flag.
 template <typename J>
 bool AbrirPropriedades(TModoInsumo modo, TClsLExProduto& produto, TclsLExInsumo* insumo, std::function<void(J*)> acao) {
-    QuandoModal([acao](QWidget* modal) {
+    NaJanelaModal([acao](QWidget* modal) {
         if (auto* janela = qobject_cast<J*>(modal)) {
             acao(janela);
         } else {
             qWarning("a janela aberta não é a esperada: %s", qPrintable(modal->objectName()));
-        }
-        if (modal->isVisible()) {
-            modal->close();
         }
     });
     switch (modo) {

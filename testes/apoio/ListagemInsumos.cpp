@@ -45,19 +45,6 @@ std::vector<InsumoGravado> Ler(const TClsLExProduto& produto, const std::string&
 
 } // namespace
 
-std::unique_ptr<AmbienteTeste> ConectarDemonstracao() {
-    auto ambiente = std::make_unique<AmbienteTeste>(AmbienteTeste::Opcoes{false, false});
-    std::string saida;
-    if (ExecutarAdmin(ambiente->Raiz(), "demo", saida) != 0) {
-        throw std::runtime_error("korvex-admin demo falhou: " + saida);
-    }
-    dm_DatConn = std::make_unique<Tdm_DatConn>();
-    if (!dm_DatConn->Conectar()) {
-        throw std::runtime_error("não foi possível conectar ao banco de demonstração");
-    }
-    return ambiente;
-}
-
 TClsLExProduto NovoProduto(int origem, bool comInsumos) {
     TConexao& c = dm_DatConn->adocon_korvex;
     const std::string codigo = std::to_string(ProximoCodigoProduto(kEmpresa));

@@ -1,20 +1,14 @@
 #pragma once
 // For the input window tests, over the demonstration database connected through the data
-// module: a fresh listing product to work on, inputs written straight into it, and its
+// module (BancoDemo): a fresh listing product to work on, inputs written straight into it, and its
 // rows read back as stored.
 
-#include "apoio/AmbienteTeste.h"
 #include "dados/clsLExInsumo.h"
 #include "dados/clsLExProduto.h"
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-// Creates the demonstration database under a new temporary root and connects the
-// program's data module (dm_DatConn, with the statement modules) to it.
-std::unique_ptr<AmbienteTeste> ConectarDemonstracao();
 
 // A new product of company 200123456 with the agency product, type and NCM of its product
 // `origem`; with `comInsumos`, a copy of that product's inputs under the same numbers.

@@ -3,6 +3,7 @@
 // the rows rewritten after an edit and reloaded after a new or replicated input, the
 // pop-up menu, the double click and the deletion.
 
+#include "apoio/BancoDemo.h"
 #include "apoio/Controles.h"
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelasAssistente.h"
@@ -56,7 +57,7 @@ QStringList Linha(QTreeWidgetItem* item) {
 class TstInsumoLE : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteTeste> ambiente_;
+    std::unique_ptr<BancoDemo> banco_;
     std::unique_ptr<CaixasRoteiro> caixas_;
     TClsLExProduto produto_;
     std::unique_ptr<TFInsumoLE> janela_;
@@ -106,11 +107,8 @@ class TstInsumoLE : public QObject {
     }
 
 private slots:
-    void initTestCase() { ambiente_ = ConectarDemonstracao(); }
-    void cleanupTestCase() {
-        dm_DatConn.reset();
-        ambiente_.reset();
-    }
+    void initTestCase() { banco_ = std::make_unique<BancoDemo>(); }
+    void cleanupTestCase() { banco_.reset(); }
     void init() { caixas_ = std::make_unique<CaixasRoteiro>(); }
     void cleanup() {
         janela_.reset();
@@ -123,7 +121,7 @@ private slots:
         TClsLExProduto produto = NovoProduto(1, true);
         InserirInsumo(produto,
                       {0, std::nullopt, "39269010", std::nullopt, "Sem tipo", std::nullopt, 0.1234567, "77", {}});
-        QuandoModal([](QWidget* modal) {
+        NaJanelaModal([](QWidget* modal) {
             auto* j = qobject_cast<TFInsumoLE*>(modal);
             QVERIFY(j);
             QCOMPARE(j->windowTitle(), "FInsumoLE");
@@ -222,7 +220,7 @@ private slots:
         const QStringList antes = Linha(outras->topLevelItem(6));
         QCOMPARE(antes[TFInsumoLE::ColCoeficiente], "0,12");
         Selecionar(1, 6);
-        QuandoModal([](QWidget* modal) {
+        NaJanelaModal([](QWidget* modal) {
             auto* j = qobject_cast<TFPropriedadeInsumo*>(modal);
             QVERIFY(j);
             QCOMPARE(j->Modo(), miAlterar);
@@ -238,7 +236,7 @@ private slots:
         // included; the other rows and their order stay.
         const QStringList linhaZero = Linha(outras->topLevelItem(0));
         Selecionar(1, 2);
-        QuandoModal([](QWidget* modal) {
+        NaJanelaModal([](QWidget* modal) {
             auto* j = qobject_cast<TFPropriedadeInsumo*>(modal);
             j->cmbSelTipoIns->setCurrentIndex(3);
             j->edtDescIns->setText("Parafuso M4");
@@ -258,7 +256,7 @@ private slots:
         // A standard-list row opens in its own window; closing without saving changes nothing.
         const QStringList padrao = Linha(janela_->lvwInsPadrao->topLevelItem(1));
         Selecionar(0, 1);
-        QuandoModal([](QWidget* modal) {
+        NaJanelaModal([](QWidget* modal) {
             auto* j = qobject_cast<TFPropriedadeInsumoPadrao*>(modal);
             QVERIFY(j);
             QCOMPARE(j->cmbDescIns->currentIndex(), 0);
@@ -276,7 +274,7 @@ private slots:
         TClsLExProduto produto = NovoProduto(1, true);
         Mostrar(produto);
         janela_->pgctrlListasIns->setCurrentIndex(1);
-        QuandoModal([](QWidget* modal) {
+        NaJanelaModal([](QWidget* modal) {
             auto* j = qobject_cast<TFPropriedadeInsumo*>(modal);
             QVERIFY(j);
             QCOMPARE(j->Modo(), miIncluir);
@@ -291,7 +289,7 @@ private slots:
         QCOMPARE(janela_->lvwInsOutros->topLevelItem(6)->text(TFInsumoLE::ColDescricao),
                  "Outras obras de plástico - de uso geral");
 
-        QuandoModal([this](QWidget* modal) {
+        NaJanelaModal([this](QWidget* modal) {
             QCOMPARE(qobject_cast<TFPropriedadeInsumoPadrao*>(modal)->Modo(), miReplicar);
             ClicarBotao(modal, 2);
             QCOMPARE(caixas_->Mostradas(),
@@ -301,7 +299,7 @@ private slots:
         ReplicarPeloMenu(0, 0);
         QCOMPARE(janela_->lvwInsPadrao->topLevelItemCount(), 3);
 
-        QuandoModal([](QWidget* modal) {
+        NaJanelaModal([](QWidget* modal) {
             auto* j = qobject_cast<TFPropriedadeInsumoPadrao*>(modal);
             j->mmEspecTec->setPlainText("Placa de revisão B");
             ClicarBotao(j, 2);

@@ -3,7 +3,9 @@
 // description and unit, the checks in order, what each mode saves, the duplicate test of
 // replication, the specification's limit, the lookups and a failed write.
 
+#include "apoio/BancoDemo.h"
 #include "apoio/Controles.h"
+#include "apoio/JanelaPesquisa.h"
 #include "apoio/JanelasInsumo.h"
 #include "apoio/ListagemInsumos.h"
 #include "comum/CaixasRoteiro.h"
@@ -65,15 +67,12 @@ void Preencher(Janela* janela, const Campos& c) {
 class TstPropriedadeInsumo : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteTeste> ambiente_;
+    std::unique_ptr<BancoDemo> banco_;
     std::unique_ptr<CaixasRoteiro> caixas_;
 
 private slots:
-    void initTestCase() { ambiente_ = ConectarDemonstracao(); }
-    void cleanupTestCase() {
-        dm_DatConn.reset();
-        ambiente_.reset();
-    }
+    void initTestCase() { banco_ = std::make_unique<BancoDemo>(); }
+    void cleanupTestCase() { banco_.reset(); }
     void init() { caixas_ = std::make_unique<CaixasRoteiro>(); }
     void cleanup() { caixas_.reset(); }
 
@@ -432,24 +431,23 @@ private slots:
     void pesquisasDeNCMEUnidade() {
         TClsLExProduto produto = NovoProduto();
         AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
-            QuandoModal([](QWidget* pesquisa) {
-                QCOMPARE(Controle<QLabel>(pesquisa, "LTitJanela")->text(), "Pesquisa: Insumos");
-                EscolherNaPesquisa(pesquisa, 0, "85423190");
-            });
+            PesquisaVista vista;
+            EscolherNaPesquisa(0, "85423190", "85423190", &vista);
             QTest::mouseClick(j->btnPesqNCM, Qt::LeftButton);
+            QCOMPARE(vista.titulo, "Pesquisa: Insumos");
             QCOMPARE(j->edtCodNCM->text(), "85423190");
             QCOMPARE(j->staDescNCM->text(), "Processadores e controladores eletrônicos - outros");
             QCOMPARE(j->edtDescIns->text(), "Processadores e controladores eletrônicos - outros");
             QCOMPARE(j->edtCodUnid->text(), "1");
             QCOMPARE(j->staDescUnid->text(), "UNIDADE");
 
-            QuandoModal([](QWidget* pesquisa) { EscolherNaPesquisa(pesquisa, 1, "DÚZIA"); });
+            EscolherNaPesquisa(1, "DÚZIA", "12");
             QTest::mouseClick(j->btnPesqUnid, Qt::LeftButton);
             QCOMPARE(j->edtCodUnid->text(), "12");
             QCOMPARE(j->staDescUnid->text(), "DÚZIA");
 
             // Closing a lookup without choosing changes nothing.
-            QuandoModal([](QWidget* pesquisa) { pesquisa->close(); });
+            EscolherNaPesquisa(0, "8542", "");
             QTest::mouseClick(j->btnPesqNCM, Qt::LeftButton);
             QCOMPARE(j->edtCodNCM->text(), "85423190");
             QCOMPARE(j->edtCodUnid->text(), "12");

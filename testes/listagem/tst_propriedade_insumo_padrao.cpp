@@ -4,7 +4,9 @@
 // items, the item detail chosen from a list, the required specification and the duplicate
 // test by detail, and what each mode saves.
 
+#include "apoio/BancoDemo.h"
 #include "apoio/Controles.h"
+#include "apoio/JanelaPesquisa.h"
 #include "apoio/JanelasInsumo.h"
 #include "apoio/ListagemInsumos.h"
 #include "comum/CaixasRoteiro.h"
@@ -76,15 +78,12 @@ QStringList Itens(const QComboBox* lista) {
 class TstPropriedadeInsumoPadrao : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<AmbienteTeste> ambiente_;
+    std::unique_ptr<BancoDemo> banco_;
     std::unique_ptr<CaixasRoteiro> caixas_;
 
 private slots:
-    void initTestCase() { ambiente_ = ConectarDemonstracao(); }
-    void cleanupTestCase() {
-        dm_DatConn.reset();
-        ambiente_.reset();
-    }
+    void initTestCase() { banco_ = std::make_unique<BancoDemo>(); }
+    void cleanupTestCase() { banco_.reset(); }
     void init() { caixas_ = std::make_unique<CaixasRoteiro>(); }
     void cleanup() { caixas_.reset(); }
 
@@ -279,11 +278,11 @@ private slots:
     void pesquisaDosItensDoProduto() {
         TClsLExProduto produto = NovoProduto();
         AbrirPropriedades<Janela>(miIncluir, produto, nullptr, [](Janela* j) {
-            QuandoModal([](QWidget* pesquisa) {
-                QCOMPARE(Controle<QLabel>(pesquisa, "LTitJanela")->text(), "Pesquisa: Insumos");
-                EscolherNaPesquisa(pesquisa, 0, "7318");
-            });
+            PesquisaVista vista;
+            EscolherNaPesquisa(0, "7318", kNCMItem, &vista);
             QTest::mouseClick(j->btnPesqNCM, Qt::LeftButton);
+            QCOMPARE(vista.titulo, "Pesquisa: Insumos");
+            QCOMPARE(vista.primeiraColuna, QStringList({kNCMItem, kNCMItem}));
             ConferirNCMDoItem(j);
         });
     }

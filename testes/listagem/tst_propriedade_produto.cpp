@@ -10,6 +10,7 @@
 #include "comum/CaixasRoteiro.h"
 #include "dados/DatConn.h"
 #include "dados/clsLExProduto.h"
+#include "listagem/UInsumoLE.h"
 #include "listagem/UPropriedadeProduto.h"
 #include "ui/UControles.h"
 
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -213,11 +215,22 @@ private slots:
         const bool editado = Edicao(produto, [this](Janela* j) {
             QCOMPARE(j->LTitJan->text(), "Propriedades do Produto");
             QVERIFY(j->btnVisIns->isEnabled());
-            // The input list is not in this version yet.
+            // The product's inputs, over the product window.
+            QStringList padrao, outras;
+            NaJanelaModal([&padrao, &outras](QWidget* janela) {
+                auto* insumos = qobject_cast<TFInsumoLE*>(janela);
+                QVERIFY(insumos);
+                for (QTreeWidget* lista : {insumos->lvwInsPadrao, insumos->lvwInsOutros}) {
+                    QStringList& codigos = lista == insumos->lvwInsPadrao ? padrao : outras;
+                    for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+                        codigos << lista->topLevelItem(i)->text(TFInsumoLE::ColCodInsumo);
+                    }
+                }
+            });
             QTest::mouseClick(j->btnVisIns, Qt::LeftButton);
-            QCOMPARE(caixas_->Mostradas(),
-                     (std::vector<CaixaMostrada>{{TipoCaixa::Informacao, "Informação",
-                                                  "Este módulo ainda não está disponível nesta versão."}}));
+            QCOMPARE(padrao, QStringList({"1", "2"}));
+            QCOMPARE(outras, QStringList({"3", "4", "5", "6"}));
+            QVERIFY(caixas_->Mostradas().empty());
             QVERIFY(j->isVisible());
             j->edtDescModelo->setText("OUTRO");
             j->close();
