@@ -52,8 +52,6 @@ void Preencher(Janela* j, const QString& ncm, int item, const QString& especific
     Redigitar(j->edtCoefTec, coeficiente);
 }
 
-QStringList Itens(const QComboBox* lista);
-
 // The window once the item NCM of the product is in: its description, the item list with
 // nothing chosen, and the unit.
 void ConferirNCMDoItem(Janela* j) {
@@ -63,14 +61,6 @@ void ConferirNCMDoItem(Janela* j) {
     QCOMPARE(j->cmbDescIns->currentIndex(), -1);
     QCOMPARE(j->edtCodUnid->text(), "2");
     QCOMPARE(j->staDescUnid->text(), "QUILOGRAMA");
-}
-
-QStringList Itens(const QComboBox* lista) {
-    QStringList itens;
-    for (int i = 0; i < lista->count(); ++i) {
-        itens << lista->itemText(i);
-    }
-    return itens;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // and a save that the database refuses.
 
 #include "apoio/BancoDemo.h"
+#include "apoio/Controles.h"
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelaPesquisa.h"
 #include "apoio/JanelasAssistente.h"
@@ -92,14 +93,6 @@ Campos ProdutoValido() {
 
 void Salvar(Janela* j) {
     QTest::mouseClick(j->botao2, Qt::LeftButton);
-}
-
-QStringList Itens(const QComboBox* lista) {
-    QStringList itens;
-    for (int i = 0; i < lista->count(); ++i) {
-        itens << lista->itemText(i);
-    }
-    return itens;
 }
 
 } // namespace
