@@ -1,5 +1,7 @@
 #include "app/UJanelas.h"
 
+#include "cadastros/UManterEmpresa.h"
+#include "cadastros/UManterUnidade.h"
 #include "envio/UAssisEnvioLE.h"
 #include "importacao/UImportEstruturaPropria.h"
 #include "ui/UMenu.h"
@@ -8,4 +10,6 @@
 void RegistrarJanelas() {
     TFMenu::RegistrarJanela<TFAssisEnvioLE>(TFMenu::Janela::AssisEnvioLE);
     TFMenu::RegistrarJanela<TFImportEstruturaPropria>(TFMenu::Janela::ImportEstruturaPropria);
+    TFMenu::RegistrarJanela<TFManterEmpresa>(TFMenu::Janela::ManterEmpresa);
+    TFMenu::RegistrarJanela<TFManterUnidade>(TFMenu::Janela::ManterUnidade);
 }

@@ -6,8 +6,10 @@
 
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QToolTip>
@@ -64,7 +66,35 @@ private:
     bool maiusculas_;
 };
 
+// Eats the copy, paste and cut key presses of one box, and the middle-button release that
+// pastes the selection.
+class TFiltroAreaTransferencia : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::KeyPress) {
+            const auto* tecla = static_cast<QKeyEvent*>(evento);
+            if (tecla->matches(QKeySequence::Copy) || tecla->matches(QKeySequence::Paste) ||
+                tecla->matches(QKeySequence::Cut)) {
+                return true;
+            }
+        } else if (evento->type() == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent*>(evento)->button() == Qt::MiddleButton) {
+                return true;
+            }
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+};
+
 } // namespace
+
+void RecusarAreaTransferencia(QLineEdit* caixa) {
+    caixa->installEventFilter(new TFiltroAreaTransferencia(caixa));
+    caixa->setContextMenuPolicy(Qt::NoContextMenu);
+    caixa->setAcceptDrops(false);
+}
 
 void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas) {
     caixa->setValidator(new TValidadorCampo(caixa, filtro, maiusculas));

@@ -32,6 +32,12 @@ enum class TFiltroCampo {
 // through the same rules.
 void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas = false);
 
+// Keeps the clipboard away from a box, as the registration box of the company register
+// does: the copy, paste and cut keys (Ctrl+C, Ctrl+V, Ctrl+X and their Insert and Delete
+// twins) are dropped, and the box has no context menu, no middle-button paste and takes
+// no dropped text.
+void RecusarAreaTransferencia(QLineEdit* caixa);
+
 // The message shown beside a box that refused a character.
 QString MensagemCaractereRecusado(QChar caractere);
 
