@@ -164,6 +164,9 @@ fs::path RestaurarBanco(const fs::path& banco, const fs::path& origem) {
     ConferirBancoListagem(copia, origem.string());
 
     if (!fs::exists(banco, erro)) {
+        // The program reads its lists while it writes: the database it opens keeps the journal
+        // that allows it, which a backup copy, one file of its own, does not have.
+        copia.ExecutarNativo("PRAGMA journal_mode = WAL;");
         copia.Fechar();
         fs::create_directories(banco.parent_path(), erro);
         fs::rename(recebido.Caminho(), banco, erro);
@@ -221,13 +224,14 @@ std::vector<std::string> ProblemasIntegridade(TConexao& conexao) {
     TConsulta consulta(&conexao);
     for (consulta.Abrir("PRAGMA integrity_check"); !consulta.Fim(); consulta.Proximo()) {
         const std::string texto = consulta.Texto(0);
-        if (texto == "ok") {
-            continue;
-        }
-        // The engine may give several findings in one row, one per line.
+        // The engine may give several findings in one row, one per line, after a line that
+        // only names the database.
         for (size_t inicio = 0; inicio < texto.size();) {
             const size_t fim = std::min(texto.find('\n', inicio), texto.size());
-            problemas.push_back(texto.substr(inicio, fim - inicio));
+            const std::string linha = texto.substr(inicio, fim - inicio);
+            if (linha != "ok" && linha != "*** in database main ***") {
+                problemas.push_back(linha);
+            }
             inicio = fim + 1;
         }
     }

@@ -126,6 +126,7 @@ TEST_F(ManutencaoTeste, RestaurarGuardaOAnteriorERecusaComOBancoAberto) {
                          ".\nO banco que estava em uso foi guardado em " + Anterior().string() + ".\n");
     EXPECT_EQ(Um(ambiente.Banco(), kContarEmpresas), empresasDaCopia);
     EXPECT_EQ(Um(ambiente.Banco(), "PRAGMA integrity_check"), "ok");
+    EXPECT_EQ(Um(ambiente.Banco(), "PRAGMA journal_mode"), "wal");
     EXPECT_EQ(Um(Anterior(), "SELECT emp_razao FROM KX_EMPRESA WHERE emp_inscvlt = '200999999'"), "DEPOIS DA CÓPIA");
 
     // With no database at all (lost, or set aside because damaged) the copy takes its place.
@@ -133,6 +134,7 @@ TEST_F(ManutencaoTeste, RestaurarGuardaOAnteriorERecusaComOBancoAberto) {
     ASSERT_EQ(Admin("restaurar '" + copia.string() + "'"), 0) << saida;
     EXPECT_EQ(saida, "Banco de dados restaurado de " + copia.string() + ".\n");
     EXPECT_EQ(Um(ambiente.Banco(), kContarEmpresas), empresasDaCopia);
+    EXPECT_EQ(Um(ambiente.Banco(), "PRAGMA journal_mode"), "wal");
 }
 
 TEST_F(ManutencaoTeste, VerificarApontaCadaInconsistenciaDaListagem) {
