@@ -17,6 +17,7 @@
 //
 // Usage: UCadastros_bench [rows]
 
+#include "ApoioBench.h"
 #include "cadastros/UManterEmpresa.h"
 #include "cadastros/UManterUnidade.h"
 #include "comum/CaixasMensagem.h"
@@ -51,24 +52,14 @@ namespace {
 
 constexpr int kRodadas = 7;
 
-class CaixasSilenciosas : public ICaixasMensagem {
-public:
-    int Mostrar(TipoCaixa, const std::string&, const std::string&) override { return kBotaoOK; }
-    bool EscolherPasta(const std::string&, const std::string&, std::string&) override { return false; }
-};
-
 // Names that do not follow the keys' order, so that the ORDER BY does real work.
 std::string Razao(int n) {
     return "EMPRESA " + std::to_string((n * 7919) % 100003) + " INDÚSTRIA E COMÉRCIO DA AMAZÔNIA LTDA";
 }
 
 void CriarBanco(int linhas) {
-    fs::create_directories(CaminhoBancoListagem().parent_path());
-    fs::create_directories(CaminhoArquivoReferencia().parent_path());
-    std::ofstream(CaminhoArquivoReferencia()) << "";
     TConexao c;
-    c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
-    CriarEsquema(c);
+    CriarBancoVazio(c);
     TTransacao transacao(c);
     for (int primeiro = 1; primeiro <= linhas; primeiro += 100) {
         std::string empresas;

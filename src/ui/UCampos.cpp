@@ -119,6 +119,13 @@ QLineEdit* CriarTextoEstatico(QWidget* pai, const char* nome, const QRect& lugar
     texto->setGeometry(lugar);
     texto->setReadOnly(true);
     texto->setFocusPolicy(Qt::ClickFocus);
+    // A text longer than the box shows its beginning, not its end: setText puts the cursor at
+    // the end, even when the text stays the same. The user who clicked into it moves freely.
+    QObject::connect(texto, &QLineEdit::cursorPositionChanged, texto, [texto] {
+        if (!texto->hasFocus()) {
+            texto->setCursorPosition(0);
+        }
+    });
     QPalette cores = texto->palette();
     cores.setColor(QPalette::Base, QColor(224, 224, 224));
     texto->setPalette(cores);

@@ -74,6 +74,17 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), MensagemCaractereRecusado(QChar(0x2713)));
         QVERIFY(QToolTip::text().contains("Windows-1252"));
     }
+
+    // A long read-only text shows its beginning, also when the program sets the same text again.
+    void texto_estatico_mostra_o_comeco() {
+        QWidget janela;
+        QLineEdit* texto = CriarTextoEstatico(&janela, "staTexto", {0, 0, 60, 24});
+        const QString longo = "Caixas de papel ou cartão ondulado - de alta precisão";
+        texto->setText(longo);
+        QCOMPARE(texto->cursorPosition(), 0);
+        texto->setText(longo);
+        QCOMPARE(texto->cursorPosition(), 0);
+    }
 };
 
 QTEST_MAIN(TesteCampos)
