@@ -1,7 +1,8 @@
 // Own-structure import speed against the real limit of the same work: a 20,000-line file (the
 // four input types, specifications of about 200 characters) read line by line, its fields cut and
 // converted, and each line inserted with one prepared, bound INSERT in one transaction, with no
-// check. The import does the same and, for each line, the lookups and the duplicate check.
+// check. The import does the same and, for each line, the lookups and the duplicate check. Also
+// the check of the whole file without keeping anything (korvex-admin validar), against the import.
 //
 //     build/bench/ImportacaoEstruturaPropria_bench [LINHAS [NCMS]]
 //
@@ -241,6 +242,13 @@ int main(int argc, char* argv[]) {
     }
 
     const Tempo limite = Medir([&] { ImportarSemChecagens(c, arquivo, 3); });
+    const Tempo validacao = Medir([&] {
+        TclsImportacaoEstruturaPropria importacao(c);
+        if (!importacao.ValidarArquivo({arquivo.string(), kInscricao, "1", "0401", false}).invalidas.empty()) {
+            std::fprintf(stderr, "A validação recusou linhas do arquivo.\n");
+            std::exit(1);
+        }
+    });
     const Tempo vazio = Medir([&] { Importar(c, arquivo, "1"); });
     const Tempo cheio = Medir([&] { Importar(c, arquivo, "2"); });
     std::printf("%d linhas (P, E, N, R alternados; %d NCM; especificações de ~200 caracteres)\n", n, g_ncms);
@@ -252,6 +260,9 @@ int main(int argc, char* argv[]) {
     mostrar("limite: ler, cortar, INSERT preparado", limite);
     mostrar("importação, produto vazio", vazio);
     mostrar("importação, produto com " + std::to_string(n) + " insumos", cheio);
+    mostrar("validação sem gravar, produto vazio", validacao);
+    std::printf("validação / importação (produto vazio): %.2fx parede, %.2fx cpu\n", validacao.parede / vazio.parede,
+                validacao.cpu / vazio.cpu);
     c.Fechar();
     fs::remove_all(raiz);
     return 0;

@@ -4,7 +4,14 @@
 #include "comum/Utf8.h"
 #include "dados/Esquema.h"
 
+// The same registration is built into the loadable extension korvex_jet.so; there the
+// engine's functions are reached through the table that the loading client hands over.
+#ifdef KORVEX_EXTENSAO_SQLITE
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT3
+#else
 #include <sqlite3.h>
+#endif
 
 #include <algorithm>
 #include <cctype>
@@ -209,14 +216,14 @@ bool EhSimbolo(const Token& t, std::string_view simbolo) {
     return t.tipo == TipoToken::Outro && t.texto == simbolo;
 }
 
-// Whether `coluna` of the table named or aliased `qualificador` has its trimmed text's key indexed.
-// `tabelas` pairs each name and alias of such a table in the statement with the table.
-bool TextoComChave(const std::vector<std::pair<std::string, const TabelaEsquema*>>& tabelas,
-                   const std::string& qualificador, const std::string& coluna) {
+// Whether the table named or aliased `qualificador` indexes the key of `coluna`'s trimmed text.
+// `tabelas` pairs each name and alias of a table with such keys in the statement with the table.
+bool TemChave(const std::vector<std::pair<std::string, std::string_view>>& tabelas, const std::string& qualificador,
+              const std::string& coluna) {
     for (const auto& [nome, tabela] : tabelas) {
         if (IgualSemCaixa(nome, qualificador)) {
-            for (const auto& c : tabela->textosComChave) {
-                if (IgualSemCaixa(c, coluna)) {
+            for (const auto& texto : kTextosComChave) {
+                if (texto.tabela == tabela && IgualSemCaixa(texto.coluna, coluna)) {
                     return true;
                 }
             }
@@ -226,7 +233,7 @@ bool TextoComChave(const std::vector<std::pair<std::string, const TabelaEsquema*
 }
 
 // TRIM(A.column) = 'text' trims the text of every row it looks at, and no index can serve it. Where
-// A is a table (or its alias) with an index on the key of that column's trimmed text (Esquema), the
+// A is a table (or its alias) with an index on the key of that column's trimmed text (kTextosComChave), the
 // comparison becomes (chave_jet(A.column) = <key of 'text'> AND TRIM(A.column) = 'text'): texts
 // equal under the collation have equal keys, so exactly the same rows match, and the index finds
 // the few rows that share the key. Only a comparison that stands whole after WHERE, AND, OR or an
@@ -236,13 +243,15 @@ void AcrescentarChavesTexto(std::vector<Token>& t) {
         std::any_of(t.begin(), t.end(), [](const Token& k) { return EhPalavra(k, "BETWEEN"); })) {
         return; // (the AND of a BETWEEN is no conjunction)
     }
-    std::vector<std::pair<std::string, const TabelaEsquema*>> tabelas;
+    std::vector<std::pair<std::string, std::string_view>> tabelas;
     for (size_t i = 0; i < t.size(); ++i) {
-        const TabelaEsquema* tabela =
-            t[i].tipo == TipoToken::Identificador ? TabelaEsquemaPorNome(t[i].texto) : nullptr;
-        if (!tabela || tabela->textosComChave.empty()) {
+        const auto texto = std::find_if(std::begin(kTextosComChave), std::end(kTextosComChave), [&](const auto& k) {
+            return t[i].tipo == TipoToken::Identificador && IgualSemCaixa(t[i].texto, k.tabela);
+        });
+        if (texto == std::end(kTextosComChave)) {
             continue;
         }
+        const std::string_view tabela = texto->tabela;
         tabelas.emplace_back(t[i].texto, tabela);
         size_t alias = Proximo(t, i + 1);
         if (alias < t.size() && EhPalavra(t[alias], "AS")) {
@@ -277,7 +286,7 @@ void AcrescentarChavesTexto(std::vector<Token>& t) {
         if (p[8] < t.size() && !EhPalavra(t[p[8]], "AND") && !EhPalavra(t[p[8]], "OR") && !EhSimbolo(t[p[8]], ")")) {
             continue;
         }
-        if (!TextoComChave(tabelas, t[p[2]].texto, t[p[4]].texto)) {
+        if (!TemChave(tabelas, t[p[2]].texto, t[p[4]].texto)) {
             continue;
         }
         const int64_t valor = ChaveJet(std::get<std::string>(t[p[7]].valor));

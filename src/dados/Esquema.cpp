@@ -69,8 +69,7 @@ std::vector<TabelaEsquema> Montar() {
          {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "chave_jet(exp_descins)"},
           {"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "exp_detinsvlt", "chave_jet(exp_espetec)"},
           {"codunid"}},
-         false,
-         {"exp_descins", "exp_espetec"}});
+         false});
     t.push_back({"KX_ERRO",
                  {{"emp_inscvlt", T}, {"exp_codprod", I}, {"err_sequencia", I}, {"err_descricao", T}},
                  {},
@@ -142,8 +141,7 @@ bool ExisteTabela(TConexao& conexao, const std::string& nome) {
                 .Vazia();
 }
 
-// The table's indexes dropped and made again as the schema has them (version 1: with the keys of
-// its texts).
+// The table's indexes dropped and made again as the schema has them.
 std::string SQLRefazerIndices(TConexao& conexao, const TabelaEsquema& t) {
     std::string sql;
     // Every index of the table but those of its primary key (which have no statement of their own).
@@ -195,10 +193,12 @@ void AtualizarEsquema(TConexao& conexao) {
     if (VersaoEsquema(conexao) >= kVersaoEsquema) {
         return;
     }
+    // Version 1 indexed the keys of the trimmed texts: their tables' indexes are made again.
     std::vector<const TabelaEsquema*> tabelas;
-    for (const auto& t : TabelasEsquema()) {
-        if (!t.textosComChave.empty() && ExisteTabela(conexao, t.nome)) {
-            tabelas.push_back(&t);
+    for (const auto& texto : kTextosComChave) {
+        const TabelaEsquema* t = TabelaEsquemaPorNome(std::string(texto.tabela));
+        if (std::find(tabelas.begin(), tabelas.end(), t) == tabelas.end() && ExisteTabela(conexao, t->nome)) {
+            tabelas.push_back(t);
         }
     }
     if (tabelas.empty()) {

@@ -4,6 +4,7 @@
 // or alters tables; korvex-admin creates them with this schema.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TConexao;
@@ -19,12 +20,17 @@ struct TabelaEsquema {
     std::vector<std::string> chave;                // primary key columns
     std::vector<std::vector<std::string>> indices; // further indexes
     bool referencia = false;                       // filled from the agency's data
-    // Text columns that statements compare as TRIM(column) = 'text' (the duplicate checks). An index
-    // of the table holds each one's key, chave_jet(column) (ChaveJet of the trimmed text), and the
-    // data layer lets such a comparison find its rows through that key (see TraduzirSQL) instead of
-    // trimming the text of every row.
-    std::vector<std::string> textosComChave = {};
 };
+
+// A text column that statements compare as TRIM(column) = 'text' (the duplicate checks). An index
+// of its table holds the column's key, chave_jet(column) (ChaveJet of the trimmed text), and the
+// data layer lets such a comparison find its rows through that key (see TraduzirSQL) instead of
+// trimming the text of every row. (Header-only: the SQL extension's build uses it too.)
+struct TextoComChave {
+    std::string_view tabela;
+    std::string_view coluna;
+};
+inline constexpr TextoComChave kTextosComChave[] = {{"KX_EXPINSUMO", "exp_descins"}, {"KX_EXPINSUMO", "exp_espetec"}};
 
 // The version of the schema that CriarEsquema makes, kept in the database's user_version.
 inline constexpr int kVersaoEsquema = 1;

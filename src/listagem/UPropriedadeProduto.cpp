@@ -9,9 +9,9 @@
 #include "dados/SelAccessUsoGeral.h"
 #include "dados/UpdAccessUsoGeral.h"
 #include "dados/clsLExProduto.h"
+#include "listagem/UInsumoLE.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
-#include "ui/UMenu.h"
 #include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
@@ -44,19 +44,6 @@ QGroupBox* CriarGrupo(const QString& titulo, QWidget* pai, const char* nome, con
     return grupo;
 }
 
-QLineEdit* CriarCaixa(QWidget* pai, const char* nome, const QRect& lugar, TFiltroCampo filtro) {
-    auto* caixa = new QLineEdit(pai);
-    caixa->setObjectName(nome);
-    caixa->setGeometry(lugar);
-    AplicarFiltro(caixa, filtro);
-    return caixa;
-}
-
-// The product's input list.
-void ExibirInsumos(TClsLExProduto&) {
-    TFMenu::AvisarModuloIndisponivel();
-}
-
 } // namespace
 
 TFPropriedadeProduto::TFPropriedadeProduto(TClsLExProduto& produto, QWidget* dono)
@@ -76,7 +63,7 @@ TFPropriedadeProduto::TFPropriedadeProduto(TClsLExProduto& produto, QWidget* don
 
     gbProduto = CriarGrupo(" Informações do Produto ", Panel3, "gbProduto", {8, 64, 766, 122});
     Label5 = CriarRotulo("Cód. Produto", gbProduto, "Label5", {12, 26, 112, 16});
-    edtCodProdVlt = CriarCaixa(gbProduto, "edtCodProdVlt", {126, 22, 60, 24}, TFiltroCampo::Numerico);
+    edtCodProdVlt = CriarCaixaTexto(gbProduto, "edtCodProdVlt", {126, 22, 60, 24}, TFiltroCampo::Numerico);
     edtCodProdVlt->setMaxLength(4);
     btnCodProdPesq = CriarBotaoPesquisa(gbProduto, "btnCodProdPesq", {190, 22, 26, 24});
     Label6 = CriarRotulo("Descrição", gbProduto, "Label6", {236, 26, 90, 16});
@@ -87,27 +74,27 @@ TFPropriedadeProduto::TFPropriedadeProduto(TClsLExProduto& produto, QWidget* don
     cmbTipoProd->setGeometry(126, 54, 340, 24);
     cmbTipoProd->setEditable(false);
     Label8 = CriarRotulo("Descrição Modelo", gbProduto, "Label8", {12, 90, 112, 16});
-    edtDescModelo = CriarCaixa(gbProduto, "edtDescModelo", {126, 86, 628, 24}, TFiltroCampo::Livre);
+    edtDescModelo = CriarCaixaTexto(gbProduto, "edtDescModelo", {126, 86, 628, 24}, TFiltroCampo::Livre);
 
     gbNCM = CriarGrupo(" NCM ", Panel3, "gbNCM", {8, 190, 379, 90});
     Label3 = CriarRotulo("Cód.", gbNCM, "Label3", {12, 26, 60, 16});
-    edtCodNCM = CriarCaixa(gbNCM, "edtCodNCM", {76, 22, 100, 24}, TFiltroCampo::Numerico);
+    edtCodNCM = CriarCaixaTexto(gbNCM, "edtCodNCM", {76, 22, 100, 24}, TFiltroCampo::Numerico);
     btnNCMPesq = CriarBotaoPesquisa(gbNCM, "btnNCMPesq", {180, 22, 26, 24});
     Label4 = CriarRotulo("Descrição", gbNCM, "Label4", {12, 58, 60, 16});
     staDescNCM = CriarTextoEstatico(gbNCM, "staDescNCM", {76, 54, 291, 24});
 
     gbUndMedida = CriarGrupo(" Unidade de Medida ", Panel3, "gbUndMedida", {395, 190, 379, 90});
     Label9 = CriarRotulo("Cód.", gbUndMedida, "Label9", {12, 26, 60, 16});
-    edtCodUnid = CriarCaixa(gbUndMedida, "edtCodUnid", {76, 22, 60, 24}, TFiltroCampo::Numerico);
+    edtCodUnid = CriarCaixaTexto(gbUndMedida, "edtCodUnid", {76, 22, 60, 24}, TFiltroCampo::Numerico);
     edtCodUnid->installEventFilter(this);
     btnUnidPesq = CriarBotaoPesquisa(gbUndMedida, "btnUnidPesq", {140, 22, 26, 24});
     Label12 = CriarRotulo("Descrição", gbUndMedida, "Label12", {12, 58, 60, 16});
     staDescUnid = CriarTextoEstatico(gbUndMedida, "staDescUnid", {76, 54, 291, 24});
 
     lblCentroCusto = CriarRotulo("Centro de Custo", Panel3, "lblCentroCusto", {12, 290, 200, 16});
-    edtCentroCusto = CriarCaixa(Panel3, "edtCentroCusto", {12, 308, 200, 24}, TFiltroCampo::Livre);
+    edtCentroCusto = CriarCaixaTexto(Panel3, "edtCentroCusto", {12, 308, 200, 24}, TFiltroCampo::Livre);
     lblCodModEmp = CriarRotulo("Código do Modelo na Empresa", Panel3, "lblCodModEmp", {228, 290, 250, 16});
-    edtCodModEmp = CriarCaixa(Panel3, "edtCodModEmp", {228, 308, 250, 24}, TFiltroCampo::Livre);
+    edtCodModEmp = CriarCaixaTexto(Panel3, "edtCodModEmp", {228, 308, 250, 24}, TFiltroCampo::Livre);
 
     btnVisIns = CriarBotaoTexto(" &Visualizar Insumos", Panel3, "btnVisIns", {614, 350, 160, 32});
     btnVisIns->setEnabled(false);
@@ -289,7 +276,7 @@ void TFPropriedadeProduto::btnUnidPesqClick() {
 }
 
 void TFPropriedadeProduto::btnVisInsClick() {
-    ExibirInsumos(FProduto);
+    TFInsumoLE::Exibir(FProduto);
 }
 
 bool TFPropriedadeProduto::ValidarProduto() {

@@ -6,15 +6,19 @@
 
 #include <QHeaderView>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QValidator>
+
+#include <algorithm>
 
 namespace {
 
@@ -106,6 +110,14 @@ QString MensagemCaractereRecusado(QChar caractere) {
         .arg(caractere);
 }
 
+QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar, TFiltroCampo filtro, bool maiusculas) {
+    auto* caixa = new QLineEdit(pai);
+    caixa->setObjectName(nome);
+    caixa->setGeometry(lugar);
+    AplicarFiltro(caixa, filtro, maiusculas);
+    return caixa;
+}
+
 QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar) {
     auto* rotulo = new QLabel(texto, pai);
     rotulo->setObjectName(nome);
@@ -174,4 +186,90 @@ void PrepararListaRelatorio(QTreeWidget* lista, const QStringList& titulos, std:
         lista->setColumnHidden(coluna, largura == 0);
         ++coluna;
     }
+}
+
+int CaracteresMemo(const QString& texto) {
+    int quantidade = 0;
+    for (const QChar c : texto) {
+        quantidade += (c == u'\n' || c == QChar::ParagraphSeparator) ? 2 : 1;
+    }
+    return quantidade;
+}
+
+TMemoLimitado::TMemoLimitado(QWidget* pai, const char* nome, int limite) : QPlainTextEdit(pai), limite_(limite) {
+    setObjectName(nome);
+    setTabChangesFocus(true);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+std::string TMemoLimitado::Texto() const {
+    return toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdString();
+}
+
+void TMemoLimitado::DefinirTexto(const std::string& texto) {
+    setPlainText(
+        QString::fromStdString(texto).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
+}
+
+void TMemoLimitado::keyPressEvent(QKeyEvent* evento) {
+    // Enter gives a plain line break whatever the modifiers (never a soft line separator).
+    if (evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter) {
+        Inserir(QStringLiteral("\n"));
+        evento->accept();
+        return;
+    }
+    const QString texto = evento->text();
+    const bool imprimivel =
+        !texto.isEmpty() && std::all_of(texto.begin(), texto.end(), [](QChar c) { return c.isPrint() || c == u'\t'; });
+    // Ctrl with a key is a shortcut; Ctrl with Alt is how some keyboards type a character.
+    const Qt::KeyboardModifiers teclas = evento->modifiers();
+    const bool atalho = (teclas & Qt::ControlModifier) && !(teclas & Qt::AltModifier);
+    if (imprimivel && !atalho) {
+        Inserir(texto);
+        evento->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(evento);
+}
+
+void TMemoLimitado::insertFromMimeData(const QMimeData* origem) {
+    if (origem && origem->hasText()) {
+        Inserir(origem->text().replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
+    }
+}
+
+void TMemoLimitado::inputMethodEvent(QInputMethodEvent* evento) {
+    if (evento->commitString().isEmpty()) {
+        QPlainTextEdit::inputMethodEvent(evento);
+        return;
+    }
+    Inserir(evento->commitString());
+    evento->accept();
+}
+
+void TMemoLimitado::Inserir(QString texto) {
+    if (isReadOnly()) {
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    int espaco = limite_ - CaracteresMemo(toPlainText()) + CaracteresMemo(cursor.selectedText());
+    QString aceito;
+    for (const QChar c : texto) {
+        if (CodigoCp1252(c.unicode()) < 0) {
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), MensagemCaractereRecusado(c), this);
+            continue;
+        }
+        const int custo = CaracteresMemo(QString(c));
+        if (custo > espaco) {
+            break;
+        }
+        espaco -= custo;
+        aceito.append(c);
+    }
+    if (aceito.isEmpty()) {
+        return;
+    }
+    cursor.insertText(aceito);
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }

@@ -4,12 +4,14 @@
 // and a save that the database refuses.
 
 #include "apoio/BancoDemo.h"
+#include "apoio/Controles.h"
 #include "apoio/JanelaModal.h"
 #include "apoio/JanelaPesquisa.h"
 #include "apoio/JanelasAssistente.h"
 #include "comum/CaixasRoteiro.h"
 #include "dados/DatConn.h"
 #include "dados/clsLExProduto.h"
+#include "listagem/UInsumoLE.h"
 #include "listagem/UPropriedadeProduto.h"
 #include "ui/UControles.h"
 
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -90,14 +93,6 @@ Campos ProdutoValido() {
 
 void Salvar(Janela* j) {
     QTest::mouseClick(j->botao2, Qt::LeftButton);
-}
-
-QStringList Itens(const QComboBox* lista) {
-    QStringList itens;
-    for (int i = 0; i < lista->count(); ++i) {
-        itens << lista->itemText(i);
-    }
-    return itens;
 }
 
 } // namespace
@@ -213,11 +208,22 @@ private slots:
         const bool editado = Edicao(produto, [this](Janela* j) {
             QCOMPARE(j->LTitJan->text(), "Propriedades do Produto");
             QVERIFY(j->btnVisIns->isEnabled());
-            // The input list is not in this version yet.
+            // The product's inputs, over the product window.
+            QStringList padrao, outras;
+            NaJanelaModal([&padrao, &outras](QWidget* janela) {
+                auto* insumos = qobject_cast<TFInsumoLE*>(janela);
+                QVERIFY(insumos);
+                for (QTreeWidget* lista : {insumos->lvwInsPadrao, insumos->lvwInsOutros}) {
+                    QStringList& codigos = lista == insumos->lvwInsPadrao ? padrao : outras;
+                    for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+                        codigos << lista->topLevelItem(i)->text(TFInsumoLE::ColCodInsumo);
+                    }
+                }
+            });
             QTest::mouseClick(j->btnVisIns, Qt::LeftButton);
-            QCOMPARE(caixas_->Mostradas(),
-                     (std::vector<CaixaMostrada>{{TipoCaixa::Informacao, "Informação",
-                                                  "Este módulo ainda não está disponível nesta versão."}}));
+            QCOMPARE(padrao, QStringList({"1", "2"}));
+            QCOMPARE(outras, QStringList({"3", "4", "5", "6"}));
+            QVERIFY(caixas_->Mostradas().empty());
             QVERIFY(j->isVisible());
             j->edtDescModelo->setText("OUTRO");
             j->close();
