@@ -64,6 +64,11 @@ bool Tdm_DatConn::Conectar() {
                       referencia.string());
         return false;
     }
+    try {
+        AtualizarEstatisticas(adocon_korvex);
+    } catch (const ErroBanco&) {
+        // Only the speed of the lists depends on them: a database that refuses them still opens.
+    }
     CriarInfoGerais(&adocon_korvex);
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -104,6 +105,36 @@ TEST_F(AdminTeste, DemoCriaDadosCompletos) {
     // A second run leaves the existing database alone.
     EXPECT_EQ(Admin("demo"), 0) << saida;
     EXPECT_NE(saida.find("já existe"), std::string::npos);
+}
+
+TEST_F(AdminTeste, AjudaVersaoEUsoNasChamadasErradas) {
+    ASSERT_EQ(Admin("--help"), 0);
+    for (const char* comando : {"criar", "referencias PASTA", "demo", "importar INSCRICAO CODPROD ARQUIVO",
+                                "validar INSCRICAO CODPROD ARQUIVO", "sql", "gerar-le", "copia-seguranca DESTINO",
+                                "restaurar ORIGEM", "verificar"}) {
+        EXPECT_NE(saida.find("\n  " + std::string(comando)), std::string::npos) << comando;
+    }
+    ASSERT_EQ(Admin("--versao"), 0);
+    EXPECT_TRUE(
+        std::regex_match(saida, std::regex(R"(korvex-admin \d+\.\d+(\.\d+)? \(SQLCipher com SQLite 3\.\d+\.\d+\)\n)")))
+        << saida;
+
+    struct Caso {
+        const char* args;
+        const char* uso;
+    };
+    const Caso errados[] = {
+        {"", "Uso: korvex-admin COMANDO [ARGUMENTOS]\n"},
+        {"--versao demais", "Comando desconhecido: --versao\n\nUso: korvex-admin COMANDO [ARGUMENTOS]\n"},
+        {"copia-seguranca", "Uso: korvex-admin copia-seguranca DESTINO\n"},
+        {"restaurar a b", "Uso: korvex-admin restaurar ORIGEM\n"},
+        {"verificar agora", "Uso: korvex-admin verificar\n"},
+        {"validar 200123456 1", "Uso: korvex-admin validar INSCRICAO CODPROD ARQUIVO\n"},
+    };
+    for (const auto& caso : errados) {
+        EXPECT_EQ(Admin(caso.args), 2) << caso.args;
+        EXPECT_TRUE(saida.starts_with(caso.uso)) << saida;
+    }
 }
 
 // A listing database that is no database, cut short or protected with another password: every
