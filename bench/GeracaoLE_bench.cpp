@@ -4,10 +4,12 @@
 // inputs spread over NCMS NCM codes) is written with the send run (only generating). The limit
 // reads the same rows the way the run needs them, with two prepared, bound statements per
 // product (the product's row, then its inputs' rows, every column read as text), and writes the
-// same bytes, product by product, with fwrite through a 1 MiB buffer. Prints both times (elapsed
-// and CPU: the machine is shared, so the CPU time is the steadier figure), their ratios and the
-// peak memory of the process after a run of a tenth of the products and after the full run: the
-// run streams one product at a time, so the peak must not grow with the listing.
+// same bytes, product by product, with fwrite through a 1 MiB buffer, as a file that is only ever
+// whole (under another name, forced onto the disk, then renamed), which is how the run writes it.
+// Prints both times (elapsed and CPU: the machine is shared, so the CPU time is the steadier
+// figure), their ratios and the peak memory of the process after a run of a tenth of the products
+// and after the full run: the run streams one product at a time, so the peak must not grow with
+// the listing.
 //
 // Usage: GeracaoLE_bench [products] [inputs per product] [NCMS]
 
@@ -175,7 +177,7 @@ private:
 
 // The limit: for each product, its row and its inputs' rows read with two prepared statements,
 // then its lines (the bytes of the generated file from its "P" line to the next) written with
-// fwrite through a 1 MiB buffer.
+// fwrite through a 1 MiB buffer, under another name; the file forced onto the disk, then renamed.
 size_t LerEGravar(const fs::path& raiz, const std::string& bytes, const fs::path& destino) {
     setenv("KORVEX_RAIZ", raiz.c_str(), 1);
     TConexao conexao;
@@ -189,9 +191,10 @@ size_t LerEGravar(const fs::path& raiz, const std::string& bytes, const fs::path
                           "exp_detinsvlt, exp_descins, exp_espetec, exp_coeftec, exp_status, ins_codemp "
                           "FROM KX_EXPINSUMO WHERE emp_inscvlt = ? AND exp_codprod = ?");
     static char buffer[1 << 20];
-    std::FILE* saida = std::fopen(destino.c_str(), "wb");
+    const fs::path escrito = destino.string() + ".parcial";
+    std::FILE* saida = std::fopen(escrito.c_str(), "wb");
     if (!saida) {
-        throw std::runtime_error("não foi possível criar " + destino.string());
+        throw std::runtime_error("não foi possível criar " + escrito.string());
     }
     std::setvbuf(saida, buffer, _IOFBF, sizeof buffer);
     size_t lidos = 0;
@@ -206,7 +209,10 @@ size_t LerEGravar(const fs::path& raiz, const std::string& bytes, const fs::path
         std::fwrite(bytes.data() + linha, 1, fim - linha, saida);
         linha = fim;
     }
+    std::fflush(saida);
+    GravarNoDisco(saida);
     std::fclose(saida);
+    fs::rename(escrito, destino);
     return lidos;
 }
 
@@ -251,7 +257,7 @@ int main(int argc, char* argv[]) {
         std::printf("                                      tempo       CPU\n");
         std::printf("Geração (somente gerar)            %8.3f s %8.3f s\n", geracao.tempo, geracao.cpu);
         std::printf("Limite: 2 leituras preparadas      %8.3f s %8.3f s\n", limite.tempo, limite.cpu);
-        std::printf("  por produto e fwrite\n");
+        std::printf("  por produto e gravação inteira\n");
         std::printf("Razão geração / limite             %8.2f   %8.2f\n", geracao.tempo / limite.tempo,
                     geracao.cpu / limite.cpu);
         std::printf("Pico de memória após %4d produtos: %ld KiB (geração em %.3f s, CPU %.3f s)\n", produtosPequeno,

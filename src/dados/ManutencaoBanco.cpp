@@ -1,6 +1,7 @@
 #include "dados/ManutencaoBanco.h"
 
 #include "comum/Erros.h"
+#include "comum/Falhas.h"
 #include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 #include "dados/Esquema.h"
@@ -48,7 +49,7 @@ private:
 void CopiarPaginas(TConexao& origem, TConexao& destino) {
     sqlite3_backup* copia = sqlite3_backup_init(destino.Handle(), "main", origem.Handle(), "main");
     if (!copia) {
-        throw ErroBanco(sqlite3_errmsg(destino.Handle()));
+        throw ErroBanco(DescreverErroBanco(sqlite3_errcode(destino.Handle()), sqlite3_errmsg(destino.Handle())));
     }
     int rc = SQLITE_OK;
     // A lock held for a moment by another connection (a checkpoint, a recovery) is waited out.
@@ -61,7 +62,7 @@ void CopiarPaginas(TConexao& origem, TConexao& destino) {
     }
     sqlite3_backup_finish(copia);
     if (rc != SQLITE_DONE) {
-        throw ErroBanco(sqlite3_errstr(rc));
+        throw ErroBanco(DescreverErroBanco(rc, sqlite3_errstr(rc)));
     }
 }
 
@@ -135,7 +136,8 @@ fs::path CopiarBanco(const fs::path& banco, const fs::path& destino) {
     }
     fs::rename(parcial.Caminho(), arquivo, erro);
     if (erro) {
-        throw ErroGeral("Não foi possível gravar a cópia de segurança em " + arquivo.string() + ": " + erro.message());
+        throw ErroGeral("Não foi possível gravar a cópia de segurança em " + arquivo.string() + ": " +
+                        DescreverErroSistema(erro.value()));
     }
     parcial.Manter();
     return arquivo;
@@ -151,7 +153,7 @@ fs::path RestaurarBanco(const fs::path& banco, const fs::path& origem) {
     ArquivoTemporario recebido(banco.string() + ".restaurando");
     fs::copy_file(origem, recebido.Caminho(), erro);
     if (erro) {
-        throw ErroGeral("Não foi possível ler " + origem.string() + ": " + erro.message());
+        throw ErroGeral("Não foi possível ler " + origem.string() + ": " + DescreverErroSistema(erro.value()));
     }
     TConexao copia;
     try {
@@ -171,7 +173,7 @@ fs::path RestaurarBanco(const fs::path& banco, const fs::path& origem) {
         fs::create_directories(banco.parent_path(), erro);
         fs::rename(recebido.Caminho(), banco, erro);
         if (erro) {
-            throw ErroGeral("Não foi possível gravar " + banco.string() + ": " + erro.message());
+            throw ErroGeral("Não foi possível gravar " + banco.string() + ": " + DescreverErroSistema(erro.value()));
         }
         recebido.Manter();
         return {};
@@ -195,7 +197,7 @@ fs::path RestaurarBanco(const fs::path& banco, const fs::path& origem) {
                         "Feche-o e repita a restauração.");
     }
     if (rc != SQLITE_OK) {
-        throw ErroBanco(sqlite3_errmsg(atual.Handle()));
+        throw ErroBanco(DescreverErroBanco(rc, sqlite3_errmsg(atual.Handle())));
     }
     // The current file, whole: what the journal holds goes into it first.
     atual.ExecutarNativo("PRAGMA wal_checkpoint(TRUNCATE);");
@@ -203,7 +205,8 @@ fs::path RestaurarBanco(const fs::path& banco, const fs::path& origem) {
     ArquivoTemporario anteriorNovo(anterior.string() + ".novo");
     fs::copy_file(banco, anteriorNovo.Caminho(), erro);
     if (erro) {
-        throw ErroGeral("Não foi possível guardar o banco atual em " + anterior.string() + ": " + erro.message());
+        throw ErroGeral("Não foi possível guardar o banco atual em " + anterior.string() + ": " +
+                        DescreverErroSistema(erro.value()));
     }
     try {
         CopiarPaginas(copia, atual);
@@ -213,7 +216,7 @@ fs::path RestaurarBanco(const fs::path& banco, const fs::path& origem) {
     fs::rename(anteriorNovo.Caminho(), anterior, erro);
     if (erro) {
         throw ErroGeral("O banco foi restaurado, mas o anterior não pôde ser guardado em " + anterior.string() + ": " +
-                        erro.message());
+                        DescreverErroSistema(erro.value()));
     }
     anteriorNovo.Manter();
     return anterior;

@@ -1,16 +1,13 @@
 #include "apoio/AmbienteTeste.h"
 #include "comum/Erros.h"
 #include "comum/LetrasCp1252.h"
-#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
-#include "dados/ChaveBanco.h"
 #include "dados/DialetoJet.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
-#include <sqlite3.h>
 
 namespace {
 
@@ -158,36 +155,6 @@ TEST(BancoDadosCifrado, ArquivoSoAbreComASenha) {
     }
     EXPECT_FALSE(errada.Conectada());
     EXPECT_THROW(errada.Abrir((ambiente.Raiz() / "nao-existe.db").string(), "x"), ErroBanco);
-}
-
-TEST(BancoDadosCifrado, ChaveDerivadaUmaVezAbreOArquivoComoASenha) {
-    AmbienteTeste ambiente;
-    const std::string banco = ambiente.Banco().string();
-    const std::string chave = ChaveBrutaBanco(banco, kSenhaBanco);
-    ASSERT_EQ(chave.size(), 67u);
-    EXPECT_EQ(chave.substr(0, 2), "x'");
-    EXPECT_EQ(ChaveBrutaBanco(banco, kSenhaBanco), chave);
-
-    // The raw key reads the file with the engine alone; the key of another password does not.
-    auto lerCom = [&](const std::string& k) {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(banco.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_key(db, k.data(), static_cast<int>(k.size()));
-        const int rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        return rc;
-    };
-    EXPECT_EQ(lerCom(chave), SQLITE_OK);
-    EXPECT_EQ(lerCom(ChaveBrutaBanco(banco, "outra-senha")), SQLITE_NOTADB);
-
-    // Another file has its own salt and so its own key; a file too short for a salt has none.
-    TConexao outro;
-    outro.Criar((ambiente.Raiz() / "outro.db").string(), kSenhaBanco);
-    outro.ExecutarNativo("CREATE TABLE t (a);");
-    EXPECT_NE(ChaveBrutaBanco((ambiente.Raiz() / "outro.db").string(), kSenhaBanco), chave);
-    std::ofstream(ambiente.Raiz() / "curto.db") << "abc";
-    EXPECT_EQ(ChaveBrutaBanco((ambiente.Raiz() / "curto.db").string(), kSenhaBanco), "");
-    EXPECT_EQ(ChaveBrutaBanco((ambiente.Raiz() / "nao-existe.db").string(), kSenhaBanco), "");
 }
 
 TEST(DialetoJet, TraducaoDeixaLiteraisComoParametros) {

@@ -1,4 +1,5 @@
 #include "apoio/AmbienteTeste.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 
 #include <gtest/gtest.h>
@@ -133,6 +134,36 @@ TEST_F(AdminTeste, AjudaVersaoEUsoNasChamadasErradas) {
     for (const auto& caso : errados) {
         EXPECT_EQ(Admin(caso.args), 2) << caso.args;
         EXPECT_TRUE(saida.starts_with(caso.uso)) << saida;
+    }
+}
+
+// A listing database that is no database, cut short or protected with another password: every
+// command that opens it says why in Portuguese and ends with status 1, without a crash.
+TEST(AdminBancoRuim, ComandosSaemComStatus1EAMensagem) {
+    struct Caso {
+        BancoRuim banco;
+        std::string causa;
+    };
+    const std::string naoEhBanco = "O arquivo não é um banco de dados do programa, está danificado ou foi protegido "
+                                   "com outra senha. [file is encrypted or is not a database]";
+    const Caso casos[] = {
+        {BancoRuim::OutraSenha, naoEhBanco},
+        {BancoRuim::Lixo, naoEhBanco},
+        {BancoRuim::Truncado,
+         "O arquivo do banco de dados está danificado ou incompleto. [database disk image is malformed]"},
+    };
+    for (const Caso& caso : casos) {
+        AmbienteTeste ambiente;
+        EstragarBanco(caso.banco);
+        const std::string mensagem =
+            "Não foi possível abrir o banco de dados " + CaminhoBancoListagem().string() + ". " + caso.causa + "\n";
+        std::string saida;
+        EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(), "sql 'SELECT count(*) FROM KX_EMPRESA'", saida), 1);
+        EXPECT_EQ(saida, "Erro: " + mensagem);
+        EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(), "importar 200123456 1 /nao/existe.txt", saida), 1);
+        EXPECT_EQ(saida, "Erro conexão: Ocorreu um erro ao tentar efetuar a conexão com o banco!\nDescrição do "
+                         "erro:\n\n" +
+                             mensagem);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -82,6 +83,35 @@ TEST_F(ImportarAdminTeste, RecusasEFalhasNaoMudamNada) {
         EXPECT_EQ(saida, caso.saida) << caso.args;
         EXPECT_EQ(Insumos(kProdutoComInsumos), antes) << caso.args;
     }
+}
+
+// The disk fills while the inputs are written (a limit on the size of the process's files): the
+// import is rolled back, the message says so in Portuguese, and the database is sound and as it was.
+TEST_F(ImportarAdminTeste, DiscoQueEncheNoMeioDesfazTudo) {
+    std::vector<std::string> linhas;
+    const std::string especificacao(1000, 'e');
+    for (int i = 0; i < 2000; ++i) {
+        linhas.push_back(MontarLinha({"N", "73181500", "", "Insumo " + std::to_string(i), "000000100000000", "1",
+                                      "PN-" + std::to_string(i), especificacao}));
+    }
+    const fs::path arquivo = GravarArquivoEstruturaPropria(ambiente.Raiz(), linhas);
+    const auto antes = Insumos(kProdutoComInsumos);
+    LimitesProcesso discoCheio;
+    discoCheio.tamanhoMaximoArquivo = static_cast<long>(fs::file_size(ambiente.Banco())) + 512 * 1024;
+
+    EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(),
+                            "importar " + kInscricaoTeste + " " + kProdutoComInsumos + " '" + arquivo.string() + "'",
+                            saida, discoCheio),
+              1);
+
+    EXPECT_THAT(saida, ::testing::EndsWith("Erro: Houve um erro ao executar esta operação! \n\n[Erro de leitura ou "
+                                           "gravação no disco do banco de dados (o disco pode estar cheio ou com "
+                                           "defeito). [disk I/O error]]\n"));
+    TConexao c;
+    ambiente.Conectar(c);
+    TConsulta q(&c);
+    EXPECT_EQ(q.Abrir("PRAGMA integrity_check").Texto(0), "ok");
+    EXPECT_EQ(InsumosDoProduto(c, kProdutoComInsumos), antes);
 }
 
 // Runs korvex-admin importar in a child process with its output discarded.
