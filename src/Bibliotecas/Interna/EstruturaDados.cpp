@@ -449,8 +449,16 @@ void TclsListaItensRegistro::AdicionarCopia(TclsItemRegistro* Origem) {
 // --- TclsItemDado ------------------------------------------------------------------
 
 TclsItemDado::TclsItemDado(TclsNodo* pai, const std::string& nome)
-    : TclsNodo(pai, nome), FListaItens(new TclsListaItensDados(this, "FListaItens")),
-      FListaVincs(new TclsListaVinculosDados(this, "FListaVincs")) {}
+    : TclsNodo(pai, nome), listaItens_(new TclsListaItensDados(this, "FListaItens")),
+      listaVincs_(new TclsListaVinculosDados(this, "FListaVincs")) {}
+
+void TclsItemDado::AoRemoverFilho(TclsNodo* Filho) {
+    if (EhOProprio(Filho, listaItens_)) {
+        listaItens_ = nullptr;
+    } else if (EhOProprio(Filho, listaVincs_)) {
+        listaVincs_ = nullptr;
+    }
+}
 
 void TclsItemDado::Notificar(TclsNodo*, int Codigo) {
     if (Codigo == 0) {
@@ -569,14 +577,12 @@ std::string TclsItemDado::Tabela(TDialeto dialeto) const {
 }
 
 TConexaoEstrutura* TclsItemDado::ObterConexao(TDialeto dialeto) {
-    TConexaoEstrutura*& conexao = dialeto == TDialeto::Oracle ? ConexaoOracle : ConexaoMainFrame;
-    if (conexao) {
-        return conexao;
+    if (TConexaoEstrutura* propria = dialeto == TDialeto::Oracle ? ConexaoOracle : ConexaoMainFrame) {
+        return propria;
     }
     for (TclsNodo* ancestral = Pai; ancestral; ancestral = ancestral->Pai) {
         if (auto* dado = dynamic_cast<TclsItemDado*>(ancestral)) {
-            conexao = dado->ObterConexao(dialeto);
-            return conexao;
+            return dado->ObterConexao(dialeto);
         }
     }
     throw ErroGeral(Preencher("Não existe nenhuma conexão [%s] que o objeto [%s] da classe [%s] possa usar!",
@@ -594,7 +600,7 @@ TConexaoEstrutura* TclsItemDado::ObterConexaoMainFrame() {
 // --- TclsItemRegistro --------------------------------------------------------------
 
 TclsItemRegistro::TclsItemRegistro(TclsNodo* pai, const std::string& nome)
-    : TclsItemDado(pai, nome), FListaCmps(new TclsListaItensCampo(this, "FListaCmps")) {
+    : TclsItemDado(pai, nome), listaCmps_(new TclsListaItensCampo(this, "FListaCmps")) {
     // The node constructor added the record to pai before this class existed.
     if (pai) {
         AoDefinirPai(pai);
@@ -615,9 +621,25 @@ void TclsItemRegistro::AoDefinirPai(TclsNodo* pai) {
     }
 }
 
+void TclsItemRegistro::AoRemoverFilho(TclsNodo* Filho) {
+    TclsItemDado::AoRemoverFilho(Filho);
+    if (EhOProprio(Filho, listaCmps_)) {
+        listaCmps_ = nullptr;
+    }
+}
+
+int TclsItemRegistro::QuantidadeCampos() const {
+    return listaCmps_ ? listaCmps_->QuantidadeFilhos() : 0;
+}
+
+// Without its field list the record has no fields: any index is out of bounds.
+TclsItemCampo* TclsItemRegistro::Campo(int Indice) const {
+    return listaCmps_ ? listaCmps_->Campo(Indice) : static_cast<TclsItemCampo*>(TListaNodos().Item(Indice));
+}
+
 void TclsItemRegistro::Limpar() {
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        FListaCmps->Campo(i)->Limpar();
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        Campo(i)->Limpar();
     }
     SetEstado(0);
     SetOperacao(0);
@@ -625,8 +647,11 @@ void TclsItemRegistro::Limpar() {
 
 namespace {
 
-// The first child of a list whose key equals `chave`, exactly.
+// The first child of a list (none when the list is gone) whose key equals `chave`, exactly.
 template <class TChave> TclsNodo* Parceiro(const TclsNodo* lista, const std::string& chave, TChave chaveDe) {
+    if (!lista) {
+        return nullptr;
+    }
     for (TclsNodo* filho : lista->Filhos) {
         if (chaveDe(filho) == chave) {
             return filho;
@@ -648,6 +673,9 @@ std::string NomeDe(TclsNodo* nodo) {
 // how many were copied.
 int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
     int copiados = 0;
+    if (!destino) {
+        return 0;
+    }
     for (TclsNodo* item : destino->Filhos) {
         if (TclsNodo* parceiro = Parceiro(origem, item->Nome, NomeDe)) {
             item->Copiar(parceiro);
@@ -661,6 +689,9 @@ int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
 // when any pair differs.
 template <class TChave> bool CompararPares(TclsNodo* proprios, TclsNodo* outros, TChave chaveDe) {
     bool igual = true;
+    if (!proprios) {
+        return true;
+    }
     for (TclsNodo* item : proprios->Filhos) {
         if (TclsNodo* parceiro = Parceiro(outros, chaveDe(item), chaveDe)) {
             if (!item->Comparar(parceiro)) {
@@ -684,7 +715,8 @@ void TclsItemRegistro::Copiar(TclsNodo* Origem) {
         TclsNodo::Copiar(Origem);
         return;
     }
-    for (TclsNodo* campo : FListaCmps->Filhos) {
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (TclsNodo* parceiro = Parceiro(origem->FListaCmps, IdentificadorDe(campo), IdentificadorDe)) {
             campo->Copiar(parceiro);
             ++camposCopiados_;
@@ -715,8 +747,8 @@ std::string TclsItemRegistro::Restricao(TDialeto dialeto) {
     if (evento) {
         evento(texto);
     } else {
-        for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-            TclsItemCampo* campo = FListaCmps->Campo(i);
+        for (int i = 0; i < QuantidadeCampos(); ++i) {
+            TclsItemCampo* campo = Campo(i);
             if (campo->IncluirNoWhere()) {
                 texto += texto.empty() ? " WHERE " : " AND ";
                 texto += campo->Coluna + " = " +
@@ -743,8 +775,8 @@ std::string TclsItemRegistro::MontarSelect(TDialeto dialeto) {
 std::string TclsItemRegistro::MontarInsert(TDialeto dialeto) {
     std::string colunas;
     std::string valores;
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (!campo->IncluirNoInsert()) {
             continue;
         }
@@ -773,8 +805,8 @@ std::string TclsItemRegistro::MontarUpdate(TDialeto dialeto) {
         return dialeto == TDialeto::Oracle ? campo->TextoSQLOracle() : campo->TextoSQLMainFrame();
     };
     std::string conjunto;
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (campo->IncluirNoSet()) {
             conjunto += conjunto.empty() ? " SET " : ", ";
             conjunto += campo->Coluna + " = " + textoSQL(campo);
@@ -785,8 +817,8 @@ std::string TclsItemRegistro::MontarUpdate(TDialeto dialeto) {
         throw ErroGeral("Não existe campos para sere atualizados na tabela!");
     }
     std::string restricao;
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (campo->IncluirNoWhereUpdate()) {
             restricao += restricao.empty() ? " WHERE " : " AND ";
             restricao += campo->Coluna + " = " + textoSQL(campo);
@@ -863,8 +895,8 @@ int TclsItemRegistro::Ler(int) {
     if (Lidos >= Limite || Consulta->Fim()) {
         return 0;
     }
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (campo->Opcoes.Contem(ocLer)) {
             campo->LerDoDataSet(Consulta);
         }
@@ -879,10 +911,30 @@ int TclsItemRegistro::Ler(int) {
 // --- TclsItemVetRegistros ----------------------------------------------------------
 
 TclsItemVetRegistros::TclsItemVetRegistros(TclsNodo* pai, const std::string& nome)
-    : TclsItemDado(pai, nome), FListaRegs(new TclsListaItensRegistro(this, "FListaRegs")) {}
+    : TclsItemDado(pai, nome), listaRegs_(new TclsListaItensRegistro(this, "FListaRegs")) {}
+
+void TclsItemVetRegistros::AoRemoverFilho(TclsNodo* Filho) {
+    TclsItemDado::AoRemoverFilho(Filho);
+    if (EhOProprio(Filho, listaRegs_)) {
+        listaRegs_ = nullptr;
+    } else if (EhOProprio(Filho, regDado_)) {
+        regDado_ = nullptr;
+    }
+}
+
+int TclsItemVetRegistros::QuantidadeRegistros() const {
+    return listaRegs_ ? listaRegs_->QuantidadeFilhos() : 0;
+}
+
+// Without its records list the vector has no records: any index is out of bounds.
+TclsItemRegistro* TclsItemVetRegistros::Registro(int Indice) const {
+    return listaRegs_ ? listaRegs_->Registro(Indice) : static_cast<TclsItemRegistro*>(TListaNodos().Item(Indice));
+}
 
 void TclsItemVetRegistros::Limpar() {
-    FListaRegs->LimparItens();
+    if (listaRegs_) {
+        listaRegs_->LimparItens();
+    }
 }
 
 void TclsItemVetRegistros::Copiar(TclsNodo* Origem) {
@@ -896,8 +948,8 @@ void TclsItemVetRegistros::Copiar(TclsNodo* Origem) {
         return;
     }
     Limpar();
-    for (int i = 0; i < origem->FListaRegs->QuantidadeFilhos(); ++i) {
-        FListaRegs->AdicionarCopia(origem->FListaRegs->Registro(i));
+    for (int i = 0; listaRegs_ && i < origem->QuantidadeRegistros(); ++i) {
+        listaRegs_->AdicionarCopia(origem->Registro(i));
         ++registrosCopiados_;
     }
     if (registrosCopiados_ > 0) {
@@ -921,12 +973,12 @@ bool TclsItemVetRegistros::Comparar(TclsNodo* Outro) {
 
 TclsItemRegistro* TclsItemVetRegistros::RegistroDado() {
     if (!regDado_) {
-        if (!FListaRegs->ClasseRegistro) {
+        if (!listaRegs_ || !listaRegs_->ClasseRegistro) {
             throw ErroGeral(
                 Preencher("Não foi definida a classe de registro para o vetor de registro [%s] da classe [%s]",
                           {Nome, ClassName()}));
         }
-        regDado_ = FListaRegs->ClasseRegistro(this, "FRegDado");
+        regDado_ = listaRegs_->ClasseRegistro(this, "FRegDado");
     }
     return regDado_;
 }
@@ -939,8 +991,8 @@ std::string TclsItemVetRegistros::MontarSelect(TDialeto dialeto) {
 std::string TclsItemVetRegistros::MontarComandos(TDialeto dialeto, bool alteracao) {
     std::string texto;
     bool algum = false;
-    for (int i = 0; i < FListaRegs->QuantidadeFilhos(); ++i) {
-        TclsItemRegistro* registro = FListaRegs->Registro(i);
+    for (int i = 0; i < QuantidadeRegistros(); ++i) {
+        TclsItemRegistro* registro = Registro(i);
         if (alteracao ? !registro->EstaAlterado() : registro->EstaVazio()) {
             continue;
         }
@@ -985,8 +1037,8 @@ int TclsItemVetRegistros::Gravar(TDialeto dialeto, bool alteracao) {
     }
     TConexaoEstrutura* conexao = ObterConexao(dialeto);
     int gravados = 0;
-    for (int i = 0; i < FListaRegs->QuantidadeFilhos(); ++i) {
-        TclsItemRegistro* registro = FListaRegs->Registro(i);
+    for (int i = 0; i < QuantidadeRegistros(); ++i) {
+        TclsItemRegistro* registro = Registro(i);
         if (alteracao ? !registro->EstaAlterado() : registro->EstaVazio()) {
             continue;
         }
@@ -1015,7 +1067,7 @@ int TclsItemVetRegistros::AlterarMainFrame() {
 }
 
 int TclsItemVetRegistros::Ler(int Quantidade) {
-    if (!regDado_ || !Consulta) {
+    if (!regDado_ || !Consulta || !listaRegs_) {
         return 0;
     }
     regDado_->Consulta = Consulta;
@@ -1028,7 +1080,7 @@ int TclsItemVetRegistros::Ler(int Quantidade) {
         if (regDado_->Ler(1) == 0) {
             break;
         }
-        FListaRegs->AdicionarCopia(regDado_);
+        listaRegs_->AdicionarCopia(regDado_);
         ++Lidos;
         ++lidos;
     }
