@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <memory>
-#include <source_location>
 
 std::function<void(const std::string& Texto)> OnLogSQL;
 
@@ -18,17 +17,19 @@ public:
     using ErroGeral::ErroGeral;
 };
 
-void Assercao(bool condicao, const std::string& texto,
-              const std::source_location local = std::source_location::current()) {
+// The place of the call comes from the builtins that std::source_location is made of,
+// which clang 14 offers with the g++ 12 library where std::source_location does not build.
+void Assercao(bool condicao, const std::string& texto, const char* arquivoChamada = __builtin_FILE(),
+              int linha = __builtin_LINE()) {
     if (condicao) {
         return;
     }
-    std::string arquivo = local.file_name();
+    std::string arquivo = arquivoChamada;
     const size_t inicio = arquivo.rfind("Bibliotecas/Interna/");
     if (inicio != std::string::npos) {
         arquivo.erase(0, inicio);
     }
-    throw ErroAssercao(texto + " (" + arquivo + ", linha " + std::to_string(local.line()) + ")");
+    throw ErroAssercao(texto + " (" + arquivo + ", linha " + std::to_string(linha) + ")");
 }
 
 // A cell that holds a number (integer or floating point) as a double.
