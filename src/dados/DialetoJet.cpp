@@ -271,7 +271,6 @@ void ReescreverAlvo(std::vector<Token>& t) {
     int profundidade = 0;
     bool listaSet = false;
     bool inicioDeAtribuicao = false;
-    size_t fimWhere = t.size();
     for (size_t k = resto; k < t.size(); ++k) {
         const Token& tk = t[k];
         if (tk.tipo == TipoToken::Outro && (tk.texto == "(" || tk.texto == ")")) {
@@ -287,14 +286,11 @@ void ReescreverAlvo(std::vector<Token>& t) {
             listaSet = false;
             if (!alias.empty()) {
                 // The whole clause moves, unchanged, into the sub-query that declares the alias.
-                for (std::string_view p : std::initializer_list<std::string_view>{
-                         "WHERE", " ", "rowid", " ", "IN",       " ", "(",  "SELECT", " ",   alias, ".",
-                         "rowid", " ", "FROM",  " ", nomeTabela, " ", "AS", " ",      alias, " "}) {
-                    saida.push_back(p == " "               ? Branco()
-                                    : p == "(" || p == "." ? Simbolo(std::string(p))
-                                                           : Palavra(std::string(p)));
-                }
-                for (fimWhere = k + 1; fimWhere < t.size(); ++fimWhere) {
+                const std::vector<Token> selecao =
+                    Tokenizar("WHERE rowid IN (SELECT " + alias + ".rowid FROM " + nomeTabela + " AS " + alias + " ");
+                saida.insert(saida.end(), selecao.begin(), selecao.end());
+                size_t fimWhere = k + 1;
+                for (; fimWhere < t.size(); ++fimWhere) {
                     if (EhSimbolo(t, fimWhere, "(")) {
                         ++profundidade;
                     } else if (EhSimbolo(t, fimWhere, ")")) {
