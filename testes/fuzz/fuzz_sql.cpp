@@ -57,9 +57,15 @@ void ConferirTraducao(sqlite3* banco, std::string_view instrucao) {
         return;
     }
     sqlite3_stmt* stmt = nullptr;
+    const char* resto = nullptr;
     const int rc =
-        sqlite3_prepare_v2(banco, traduzido.texto.data(), static_cast<int>(traduzido.texto.size()), &stmt, nullptr);
-    if (rc == SQLITE_OK && stmt) {
+        sqlite3_prepare_v2(banco, traduzido.texto.data(), static_cast<int>(traduzido.texto.size()), &stmt, &resto);
+    // The connection refuses a second statement after the first (the layer's tests show
+    // it); only a single statement is looked at here.
+    const std::string_view depois =
+        resto ? std::string_view(traduzido.texto).substr(static_cast<size_t>(resto - traduzido.texto.data()))
+              : std::string_view();
+    if (rc == SQLITE_OK && stmt && depois.find_first_not_of("; \t\r\n\f\v") == std::string_view::npos) {
         Esperar(sqlite3_bind_parameter_count(stmt) == static_cast<int>(traduzido.parametros.size()));
     }
     sqlite3_finalize(stmt);
