@@ -9,6 +9,7 @@
 //
 // Usage: GeracaoLE_bench [products] [inputs per product]
 
+#include "ApoioBench.h"
 #include "comum/CaixasMensagem.h"
 #include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
@@ -35,12 +36,6 @@ namespace fs = std::filesystem;
 using Relogio = std::chrono::steady_clock;
 
 namespace {
-
-class CaixasSilenciosas : public ICaixasMensagem {
-public:
-    int Mostrar(TipoCaixa, const std::string&, const std::string&) override { return kBotaoOK; }
-    bool EscolherPasta(const std::string&, const std::string&, std::string&) override { return false; }
-};
 
 long PicoMemoriaKiB() {
     rusage uso{};
@@ -79,12 +74,8 @@ std::string Especificacao(int produto, int insumo) {
 }
 
 void PreencherBanco(int produtos, int insumos) {
-    fs::create_directories(CaminhoBancoListagem().parent_path());
-    fs::create_directories(CaminhoArquivoReferencia().parent_path());
-    std::ofstream(CaminhoArquivoReferencia()) << "";
     TConexao c;
-    c.Criar(CaminhoBancoListagem().string(), kSenhaBanco);
-    CriarEsquema(c);
+    CriarBancoVazio(c);
     TTransacao transacao(c);
     for (int p = 1; p <= produtos; ++p) {
         const std::string codigo = std::to_string(p);

@@ -1,9 +1,16 @@
 // Shows one of the shell's windows in a given state, to look at it or take a screenshot:
 //
 //     vitrine_janelas menu | menu-bloco0 | menu-faixa1 | menu-faixa2 | moldura | espera
+//     vitrine_janelas insumos INSCRICAO CODPROD
 //
-// The menu's states are reached with the same mouse events a user would produce.
+// The menu's states are reached with the same mouse events a user would produce. The
+// input list opens over the listing database of $KORVEX_RAIZ (korvex-admin demo), with
+// the program's own message boxes, to be driven by hand.
 
+#include "comum/CaixasMensagemQt.h"
+#include "dados/DatConn.h"
+#include "dados/SQLListas.h"
+#include "listagem/UInsumoLE.h"
 #include "ui/UAplicacao.h"
 #include "ui/UControles.h"
 #include "ui/UMenu.h"
@@ -71,6 +78,30 @@ int main(int argc, char* argv[]) {
     TAplicacao app(argc, argv);
     TAplicacao::setApplicationDisplayName(QStringLiteral("KORVEX"));
     const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("menu");
+
+    if (modo == QLatin1String("insumos") && argc > 3) {
+        CaixasMensagemQt caixas;
+        DefinirCaixasMensagem(&caixas);
+        dm_DatConn = std::make_unique<Tdm_DatConn>();
+        if (!dm_DatConn->Conectar()) {
+            return 1;
+        }
+        TConsulta& consulta = AbrirLista(SQLProdutosEmpresa(argv[2]));
+        for (; !consulta.Fim() && consulta.Texto("exp_codprod") != argv[3]; consulta.Proximo()) {
+        }
+        if (consulta.Fim()) {
+            std::fprintf(stderr, "Produto %s da empresa %s não encontrado\n", argv[3], argv[2]);
+            return 2;
+        }
+        TClsLExProduto produto;
+        produto.Set_emp_inscvlt(argv[2]);
+        produto.Set_exp_codprod(std::string_view(argv[3]));
+        produto.Set_exp_codprodvlt(consulta.Texto("exp_codprodvlt"));
+        consulta.Fechar();
+        TFInsumoLE::Exibir(produto);
+        dm_DatConn.reset();
+        return 0;
+    }
 
     std::unique_ptr<QWidget> janela;
     if (modo.startsWith(QLatin1String("menu"))) {

@@ -37,6 +37,9 @@ int CaixaAviso(const std::string& titulo, const std::string& texto) {
 int CaixaErro(const std::string& titulo, const std::string& texto) {
     return Caixas().Mostrar(TipoCaixa::Erro, titulo, texto);
 }
+int CaixaErroOperacao(const std::string& mensagem) {
+    return CaixaErro("Erro", "Houve um erro ao executar esta operação! \n\n[" + mensagem + "]");
+}
 int MensagemSimples(const std::string& texto) {
     return Caixas().Mostrar(TipoCaixa::Simples, "", texto);
 }

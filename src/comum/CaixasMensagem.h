@@ -38,6 +38,9 @@ int CaixaInformacao(const std::string& titulo, const std::string& texto);
 int CaixaConfirmacao(const std::string& titulo, const std::string& texto);
 int CaixaAviso(const std::string& titulo, const std::string& texto);
 int CaixaErro(const std::string& titulo, const std::string& texto);
+// The error box of a write that failed and was rolled back: titled "Erro", the
+// program's words, then the database's own message in brackets.
+int CaixaErroOperacao(const std::string& mensagem);
 // The platform's plain message (OK button, titled with the application's title).
 int MensagemSimples(const std::string& texto);
 

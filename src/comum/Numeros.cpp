@@ -55,30 +55,13 @@ std::string Aparar(std::string_view t) {
     return std::string(t.substr(a, b - a));
 }
 
-} // namespace
-
-std::string FormatoGeral(double valor) {
-    if (std::isnan(valor)) {
-        return "NAN";
-    }
-    if (std::isinf(valor)) {
-        return valor < 0 ? "-INF" : "INF";
-    }
-    Decimal d = Decompor(valor);
+// The decimal form in fixed notation: "-", whole digits (at least "0"), and the fraction
+// after a comma when there is one.
+std::string Fixo(const Decimal& d) {
     if (d.digitos.empty()) {
         return "0";
     }
     std::string saida = d.negativo ? "-" : "";
-    if (d.expoente > 15 || d.expoente < -3) {
-        saida += d.digitos[0];
-        if (d.digitos.size() > 1) {
-            saida += ',';
-            saida += d.digitos.substr(1);
-        }
-        saida += 'E';
-        saida += std::to_string(d.expoente - 1);
-        return saida;
-    }
     if (d.expoente <= 0) {
         saida += "0,";
         saida += std::string(static_cast<size_t>(-d.expoente), '0');
@@ -95,6 +78,38 @@ std::string FormatoGeral(double valor) {
         saida += d.digitos.substr(inteiros);
     }
     return saida;
+}
+
+std::string NaoFinito(double valor) {
+    if (std::isnan(valor)) {
+        return "NAN";
+    }
+    return valor < 0 ? "-INF" : "INF";
+}
+
+} // namespace
+
+std::string FormatoGeral(double valor) {
+    if (!std::isfinite(valor)) {
+        return NaoFinito(valor);
+    }
+    Decimal d = Decompor(valor);
+    if (!d.digitos.empty() && (d.expoente > 15 || d.expoente < -3)) {
+        std::string saida = d.negativo ? "-" : "";
+        saida += d.digitos[0];
+        if (d.digitos.size() > 1) {
+            saida += ',';
+            saida += d.digitos.substr(1);
+        }
+        saida += 'E';
+        saida += std::to_string(d.expoente - 1);
+        return saida;
+    }
+    return Fixo(d);
+}
+
+std::string FormatoFixo(double valor) {
+    return std::isfinite(valor) ? Fixo(Decompor(valor)) : NaoFinito(valor);
 }
 
 double TextoParaNumero(std::string_view texto) {

@@ -11,6 +11,11 @@
 // large or small values (1,5; 12; 0,0001; 5E-5; 1E20).
 std::string FormatoGeral(double valor);
 
+// The same digits as the general format, always in fixed notation (5E-5 gives 0,00005,
+// 1E20 gives 100000000000000000000): the form of a number in an edit box, where the
+// decimal checks and key filters know no exponent.
+std::string FormatoFixo(double valor);
+
 // Text to number: optional sign, digits, one decimal comma, optional exponent,
 // surrounding spaces allowed. Anything else (a thousands point included) throws
 // ErroConversao.

@@ -3,6 +3,7 @@
 #include "comum/CaixasMensagem.h"
 #include "comum/Erros.h"
 #include "comum/Plataforma.h"
+#include "dados/Esquema.h"
 #include "dados/InfoGerais.h"
 
 #include <filesystem>
@@ -38,6 +39,11 @@ bool Tdm_DatConn::Conectar() {
                   "Ocorreu um erro ao tentar efetuar a conexão com o banco!\nVerifique se existe o seguinte arquivo " +
                       referencia.string());
         return false;
+    }
+    try {
+        AtualizarEstatisticas(adocon_korvex);
+    } catch (const ErroBanco&) {
+        // Only the speed of the lists depends on them: a database that refuses them still opens.
     }
     CriarInfoGerais(&adocon_korvex);
     return true;

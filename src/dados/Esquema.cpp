@@ -162,3 +162,7 @@ void CriarEsquema(TConexao& conexao) {
         throw;
     }
 }
+
+void AtualizarEstatisticas(TConexao& conexao) {
+    conexao.ExecutarNativo("ANALYZE KX_EXPPRODUTO; ANALYZE T_PROXVM; ANALYZE PRJ_TIPO_PROD; ANALYZE KXUNIDADES;");
+}

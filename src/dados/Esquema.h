@@ -29,3 +29,10 @@ const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome);
 
 // Creates every table and index on a new, empty database, in one transaction.
 void CriarEsquema(TConexao& conexao);
+
+// Refreshes the query planner's statistics of the tables that the listing query joins. The
+// query ties a product's code to the first four characters of the zone product's code, which
+// no index serves: without statistics the engine reads every zone product once for each
+// listing product, with them it reads the zone products once and finds the listing products
+// by index. The statistics change no data.
+void AtualizarEstatisticas(TConexao& conexao);

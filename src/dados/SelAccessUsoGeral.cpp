@@ -172,4 +172,10 @@ bool ExisteDetalheItem(const std::string& codProdVlt, const std::string& ncm, co
                   "   AND a.vtncm_detalhe = " + Q(detalhe));
 }
 
+int QuantidadeProdutosEmpresa(const std::string& inscricao) {
+    return static_cast<int>(Abrir(" SELECT COUNT(*) AS quantidade    FROM " + T::TabExpProduto() + " T1 " +
+                                  "  WHERE T1.emp_inscvlt = " + Q(inscricao))
+                                .Inteiro("quantidade"));
+}
+
 } // namespace SelAccessUsoGeral

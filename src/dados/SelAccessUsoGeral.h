@@ -49,6 +49,10 @@ bool ExisteUnidade(const std::string& codunid);
 bool ExisteNCM(const std::string& ncm);
 bool ExisteNCMItem(const std::string& codProdVlt, const std::string& ncm);
 bool ExisteDetalheItem(const std::string& codProdVlt, const std::string& ncm, const std::string& detalhe);
+
+// Counts.
+// Listing products of the company, whether or not the reference tables still know them.
+int QuantidadeProdutosEmpresa(const std::string& inscricao);
 } // namespace SelAccessUsoGeral
 
 // The windows call the module's functions unqualified.
@@ -70,6 +74,7 @@ using SelAccessUsoGeral::ExisteUnidade;
 using SelAccessUsoGeral::NomeProdutoXVM;
 using SelAccessUsoGeral::ProximoCodigoInsumo;
 using SelAccessUsoGeral::ProximoCodigoProduto;
+using SelAccessUsoGeral::QuantidadeProdutosEmpresa;
 using SelAccessUsoGeral::RazaoSocialEmpresa;
 using SelAccessUsoGeral::UnidadeEmInsumos;
 using SelAccessUsoGeral::UnidadeEmProdutos;

@@ -79,6 +79,8 @@ public:
     // decimal separator ("1.234,56" and "1234,56" give 1234.56; "1.5" gives 15). An empty
     // or non-numeric text throws ErroConversao and keeps the old value.
     void Set_exp_coeftec(std::string_view texto);
+    // The number as read from the database, at full precision.
+    void Set_exp_coeftec(double valor) { Fexp_coeftec = valor; }
 
     const std::string& exp_status() const { return Fexp_status; }
     void Set_exp_status(std::string valor) { Fexp_status = std::move(valor); }

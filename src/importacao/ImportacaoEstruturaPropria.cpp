@@ -39,7 +39,7 @@ TResultadoImportacao TclsImportacaoEstruturaPropria::ImportarArquivo(const TPara
                 // The error that stopped the import is the one the user must see.
             }
         }
-        CaixaErro("Erro", "Houve um erro ao executar esta operação! \n\n[" + mensagemErro_ + "]");
+        CaixaErroOperacao(mensagemErro_);
         return TResultadoImportacao::Falhou;
     }
     Registrar("Fim da Importação.");

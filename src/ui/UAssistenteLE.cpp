@@ -1,15 +1,13 @@
 #include "ui/UAssistenteLE.h"
 
 #include "comum/CaixasMensagem.h"
-#include "comum/ListaNomeValor.h"
 #include "comum/RotinasUteis.h"
 #include "dados/DatConn.h"
 #include "dados/SQLListas.h"
-#include "dados/SelAccessUsoGeral.h"
 #include "ui/FigurasQt.h"
 #include "ui/UCampos.h"
 #include "ui/UControles.h"
-#include "ui/UPesquisaGerador.h"
+#include "ui/UEmpresaInscricao.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -174,20 +172,11 @@ void TFAssistenteLE::edtInscVltChange() {
     if (lvwProd->topLevelItemCount() > 0) {
         lvwProd->Esvaziar();
     }
-    const std::string inscricao = Aparar(edtInscVlt->text().toStdString());
-    if (inscricao.size() == 9 && EhInteiro(inscricao)) {
-        staRazSoc->setText(Q8(RazaoSocialEmpresa(inscricao)));
-    } else {
-        staRazSoc->clear();
-    }
+    staRazSoc->setText(RazaoSocialDigitada(edtInscVlt->text()));
 }
 
 void TFAssistenteLE::SpeedButton1Click() {
-    TListaNomeValor retorno;
-    if (TFPesquisaGerador::Pesquisar(0, retorno)) {
-        edtInscVlt->setText(Q8(retorno.Valor("EMP_INSCVLT")));
-        staRazSoc->setText(Q8(retorno.Valor("EMP_RAZAO")));
-    }
+    PesquisarEmpresa(edtInscVlt, staRazSoc);
 }
 
 bool TFAssistenteLE::EmpresaInformada() {

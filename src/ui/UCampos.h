@@ -7,14 +7,20 @@
 // digits (the registration) or only what the numeric key filter lets pass (digits and the
 // comma); other characters are dropped, typed or pasted. Whatever the rule, a character
 // that Windows-1252 cannot hold never enters a box: it is refused and a message beside the
-// box says why, so that no text reaches the database or a file altered.
+// box says why, so that no text reaches the database or a file altered. Memos follow the
+// same rule (TMemoLimitado).
 
+#include <QPlainTextEdit>
 #include <QString>
 #include <QStringList>
 
 #include <initializer_list>
+#include <string>
 
+class QInputMethodEvent;
+class QKeyEvent;
 class QLabel;
+class QMimeData;
 class QLineEdit;
 class QPushButton;
 class QRect;
@@ -32,8 +38,18 @@ enum class TFiltroCampo {
 // through the same rules.
 void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas = false);
 
+// Keeps the clipboard away from a box, as the registration box of the company register
+// does: the copy, paste and cut keys (Ctrl+C, Ctrl+V, Ctrl+X and their Insert and Delete
+// twins) are dropped, and the box has no context menu, no middle-button paste and takes
+// no dropped text.
+void RecusarAreaTransferencia(QLineEdit* caixa);
+
 // The message shown beside a box that refused a character.
 QString MensagemCaractereRecusado(QChar caractere);
+
+// An edit box with its entry rules.
+QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar,
+                           TFiltroCampo filtro = TFiltroCampo::Livre, bool maiusculas = false);
 
 QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar);
 // Read-only text on a grey, sunken background; it takes the focus by click only, so that a
@@ -49,3 +65,34 @@ QToolButton* CriarBotaoPesquisa(QWidget* pai, const char* nome, const QRect& lug
 // still carries its values). Lists with the hand pointer set it on their viewport.
 void PrepararListaRelatorio(QTreeWidget* lista, const QStringList& titulos = {},
                             std::initializer_list<int> larguras = {});
+
+// Characters that a memo's text counts against its limit: a line break counts two, as it
+// is stored (carriage return and line feed).
+int CaracteresMemo(const QString& texto);
+
+// A memo whose typing, pasting and dropping stop at a number of characters (line breaks
+// counting two) and refuse characters that Windows-1252 cannot hold, with the message of
+// the edit boxes beside it. Text the program puts in is taken whole. Tab moves the focus
+// on, as in every other box of a window.
+class TMemoLimitado : public QPlainTextEdit {
+public:
+    TMemoLimitado(QWidget* pai, const char* nome, int limite);
+    int Limite() const { return limite_; }
+
+    // The text as stored: line breaks as carriage return and line feed.
+    std::string Texto() const;
+    // Shows a stored text, whatever its line breaks.
+    void DefinirTexto(const std::string& texto);
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+    void insertFromMimeData(const QMimeData* origem) override;
+    void inputMethodEvent(QInputMethodEvent* evento) override;
+
+private:
+    // Inserts as much of the text as Windows-1252 and the limit let in, in place of the
+    // selection.
+    void Inserir(QString texto);
+
+    int limite_;
+};

@@ -265,10 +265,14 @@ void TFMenu::AcCadUnidadeExecute() {
     AbrirJanela(Janela::ManterUnidade);
 }
 
+void TFMenu::AvisarModuloIndisponivel() {
+    CaixaInformacao("Informação", "Este módulo ainda não está disponível nesta versão.");
+}
+
 void TFMenu::AbrirJanela(Janela janela) {
     const auto fabrica = Fabricas().find(janela);
     if (fabrica == Fabricas().end() || !fabrica->second) {
-        CaixaInformacao("Informação", "Este módulo ainda não está disponível nesta versão.");
+        AvisarModuloIndisponivel();
         return;
     }
     // Owned by the menu, shown modally and freed on return; the menu stays as it was.

@@ -36,6 +36,9 @@ public:
         RegistrarJanela(janela, [](QWidget* dono) { return std::make_unique<TJanela>(dono); });
     }
 
+    // Tells the user that the module asked for is not available in this version.
+    static void AvisarModuloIndisponivel();
+
     explicit TFMenu(QWidget* pai = nullptr);
 
     // The notice page of the service portal.

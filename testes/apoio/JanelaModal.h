@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -27,4 +28,19 @@ inline void QuandoModal(std::function<void(QWidget*)> acao) {
         }
     });
     timer->start(10);
+}
+
+// As QuandoModal, once the window is also the active one (so that focus moves, and leaving
+// a box, happen as for a user), and closes the window afterwards if `acao` left it open, so
+// that a check that failed inside `acao` never leaves the test waiting on the window.
+inline void NaJanelaModal(std::function<void(QWidget*)> acao) {
+    QuandoModal([acao](QWidget* janela) {
+        if (!QTest::qWaitForWindowActive(janela)) {
+            qWarning("a janela %s não ficou ativa", qPrintable(janela->objectName()));
+        }
+        acao(janela);
+        if (janela->isVisible()) {
+            janela->close();
+        }
+    });
 }

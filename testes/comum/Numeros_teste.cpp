@@ -26,6 +26,20 @@ TEST(FormatoGeral, FormaCurtaComVirgula) {
     }
 }
 
+// Fixed notation gives back the same number through the text conversion, with no exponent
+// that a decimal check would refuse.
+TEST(FormatoFixo, MesmosDigitosSemExpoente) {
+    const std::pair<double, const char*> casos[] = {
+        {5e-5, "0,00005"},       {1.23e-5, "0,0000123"},   {1.5e20, "150000000000000000000"},
+        {-2.5e-6, "-0,0000025"}, {0.1234567, "0,1234567"}, {0, "0"},
+        {1234.5, "1234,5"},
+    };
+    for (auto [valor, esperado] : casos) {
+        EXPECT_EQ(FormatoFixo(valor), esperado) << valor;
+        EXPECT_DOUBLE_EQ(TextoParaNumero(esperado), valor) << esperado;
+    }
+}
+
 TEST(TextoParaNumero, AceitaFormaBrasileiraERecusaOResto) {
     EXPECT_DOUBLE_EQ(TextoParaNumero("1,5"), 1.5);
     EXPECT_DOUBLE_EQ(TextoParaNumero(" -0,25 "), -0.25);

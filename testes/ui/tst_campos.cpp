@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
 #include <QToolTip>
 
@@ -73,6 +74,76 @@ private slots:
         QCOMPARE(caixa.text(), QString("€"));
         QTRY_COMPARE(QToolTip::text(), MensagemCaractereRecusado(QChar(0x2713)));
         QVERIFY(QToolTip::text().contains("Windows-1252"));
+    }
+
+    // The memo's limit counts a line break as two, holds for typing and pasting alike,
+    // and leaves out what Windows-1252 cannot hold; a full memo still takes text in place
+    // of a selection.
+    void memo_limitado_data() {
+        QTest::addColumn<QString>("digitado");
+        QTest::addColumn<QString>("colado");
+        QTest::addColumn<QString>("esperado");
+        QTest::newRow("digitacao para no limite") << "abcdefgh"
+                                                  << ""
+                                                  << "abcdef";
+        QTest::newRow("quebra de linha conta dois") << "abc\nde"
+                                                    << ""
+                                                    << "abc\nd";
+        QTest::newRow("quebra que nao cabe inteira") << "abcde\nf"
+                                                     << ""
+                                                     << "abcdef";
+        QTest::newRow("colagem cortada no limite") << "ab"
+                                                   << "cd\r\nef"
+                                                   << "abcd\n";
+        QTest::newRow("fora do Windows-1252") << "a✓ç"
+                                              << "ł€"
+                                              << "aç€";
+    }
+    void memo_limitado() {
+        QFETCH(QString, digitado);
+        QFETCH(QString, colado);
+        QFETCH(QString, esperado);
+        TMemoLimitado memo(nullptr, "mm", 6);
+        memo.show();
+        for (QChar c : digitado) {
+            if (c == u'\n') {
+                QTest::keyClick(&memo, Qt::Key_Return);
+            } else {
+                QTest::sendKeyEvent(QTest::Click, &memo, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            }
+        }
+        if (!colado.isEmpty()) {
+            QApplication::clipboard()->setText(colado);
+            memo.paste();
+        }
+        QCOMPARE(memo.toPlainText(), esperado);
+        QVERIFY(CaracteresMemo(memo.toPlainText()) <= 6);
+
+        memo.selectAll();
+        QTest::sendKeyEvent(QTest::Click, &memo, Qt::Key_unknown, "z", Qt::NoModifier);
+        QCOMPARE(memo.toPlainText(), QString("z"));
+    }
+
+    // Stored text keeps CR LF line breaks and may be longer than what typing allows.
+    void memo_texto_gravado() {
+        TMemoLimitado memo(nullptr, "mm", 4);
+        memo.DefinirTexto("linha 1\r\nlinha 2");
+        QCOMPARE(memo.toPlainText(), QString("linha 1\nlinha 2"));
+        QCOMPARE(memo.Texto(), std::string("linha 1\r\nlinha 2"));
+        QCOMPARE(CaracteresMemo(memo.toPlainText()), 16);
+        QTest::keyClick(&memo, Qt::Key_X);
+        QCOMPARE(memo.Texto(), std::string("linha 1\r\nlinha 2"));
+    }
+
+    // A long read-only text shows its beginning, also when the program sets the same text again.
+    void texto_estatico_mostra_o_comeco() {
+        QWidget janela;
+        QLineEdit* texto = CriarTextoEstatico(&janela, "staTexto", {0, 0, 60, 24});
+        const QString longo = "Caixas de papel ou cartão ondulado - de alta precisão";
+        texto->setText(longo);
+        QCOMPARE(texto->cursorPosition(), 0);
+        texto->setText(longo);
+        QCOMPARE(texto->cursorPosition(), 0);
     }
 };
 
