@@ -673,10 +673,10 @@ std::string NomeDe(TclsNodo* nodo) {
 // Copies each item of `destino` from the item of `origem` with the same name; returns
 // how many were copied.
 int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
-    int copiados = 0;
     if (!destino) {
         return 0;
     }
+    int copiados = 0;
     for (TclsNodo* item : destino->Filhos) {
         if (TclsNodo* parceiro = Parceiro(origem, item->Nome, NomeDe)) {
             item->Copiar(parceiro);
@@ -689,10 +689,10 @@ int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
 // Compares each child of `proprios` with the child of `outros` of the same key; false
 // when any pair differs.
 template <class TChave> bool CompararPares(TclsNodo* proprios, TclsNodo* outros, TChave chaveDe) {
-    bool igual = true;
     if (!proprios) {
         return true;
     }
+    bool igual = true;
     for (TclsNodo* item : proprios->Filhos) {
         if (TclsNodo* parceiro = Parceiro(outros, chaveDe(item), chaveDe)) {
             if (!item->Comparar(parceiro)) {
