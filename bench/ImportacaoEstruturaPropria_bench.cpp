@@ -1,6 +1,7 @@
 // Own-structure import speed: a 20,000-line file (the four input types, specifications of
 // about 200 characters) imported into an empty product and into one that already holds
-// 20,000 inputs, against the same rows inserted with one prepared, bound INSERT.
+// 20,000 inputs, against the same rows inserted with one prepared, bound INSERT; and the check
+// of the whole file without keeping anything (korvex-admin validar), against the import.
 //
 //     build/bench/ImportacaoEstruturaPropria_bench [LINHAS [NCMS]]
 //
@@ -197,6 +198,13 @@ int main(int argc, char* argv[]) {
     InserirDireto(c, 2, existentes);
 
     const Tempo direto = Medir([&] { InserirDireto(c, 3, linhas); });
+    const Tempo validacao = Medir([&] {
+        TclsImportacaoEstruturaPropria importacao(c);
+        if (!importacao.ValidarArquivo({arquivo.string(), kInscricao, "1", "0401", false}).invalidas.empty()) {
+            std::fprintf(stderr, "A validação recusou linhas do arquivo.\n");
+            std::exit(1);
+        }
+    });
     const Tempo vazio = Medir([&] { Importar(c, arquivo, "1"); });
     const Tempo cheio = Medir([&] { Importar(c, arquivo, "2"); });
     std::printf("%d linhas (P, E, N, R alternados; %d NCM; especificações de ~200 caracteres)\n", n, g_ncms);
@@ -208,6 +216,9 @@ int main(int argc, char* argv[]) {
     mostrar("INSERT preparado, valores vinculados", direto);
     mostrar("importação, produto vazio", vazio);
     mostrar(("importação, produto com " + std::to_string(n) + " insumos").c_str(), cheio);
+    mostrar("validação sem gravar, produto vazio", validacao);
+    std::printf("validação / importação (produto vazio): %.2fx parede, %.2fx cpu\n", validacao.parede / vazio.parede,
+                validacao.cpu / vazio.cpu);
     c.Fechar();
     fs::remove_all(raiz);
     return 0;

@@ -13,6 +13,10 @@ int ComandoDemo(const Argumentos& args);
 int ComandoSQL(const Argumentos& args);
 int ComandoImportar(const Argumentos& args);
 int ComandoGerarLE(const Argumentos& args);
+int ComandoValidar(const Argumentos& args);
+int ComandoCopiaSeguranca(const Argumentos& args);
+int ComandoRestaurar(const Argumentos& args);
+int ComandoVerificar(const Argumentos& args);
 
 // Creates the listing database with every table at the mapped path, and the temporary
 // folder. Throws ErroGeral when the database already exists.

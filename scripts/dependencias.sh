@@ -11,6 +11,7 @@ PACOTES=(
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     python3-pyftpdlib
+    dpkg-dev desktop-file-utils
     xvfb xauth x11-apps imagemagick fonts-dejavu-core
 )
 

@@ -3,7 +3,7 @@
 # versions format some constructs differently). With --corrigir, formats them in place instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t fontes < <(find src ferramentas testes bench arte -name '*.cpp' -o -name '*.h' | sort)
+mapfile -t fontes < <(find src ferramentas extensao testes bench arte -name '*.cpp' -o -name '*.h' | sort)
 if [ "${1:-}" = "--corrigir" ]; then
     clang-format -i "${fontes[@]}"
 else

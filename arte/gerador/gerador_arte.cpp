@@ -1,5 +1,5 @@
 // Draws the program's artwork at its fixed sizes and writes it as JPEG files, together
-// with the resource file that compiles them into the program:
+// with the resource file that compiles them into the program, and the desktop icon:
 //
 //     QT_QPA_PLATFORM=offscreen build/arte/gerador/gerador_arte arte
 //
@@ -621,6 +621,34 @@ void GerarAssistente() {
     Salvar(imagem, "assistente_lateral.jpg");
 }
 
+// The program's icon for the desktop menus: the emblem on a rounded green tile, as a PNG with
+// transparent corners (desktop icons are PNG; it is not one of the program's resources).
+void GerarIcone() {
+    constexpr int kLado = 256;
+    QImage imagem = NovaImagem(kLado, kLado, Qt::transparent);
+    QPainter p(&imagem);
+    Preparar(p);
+    const QRectF placa(8, 8, kLado - 16, kLado - 16);
+    QLinearGradient fundo(placa.topLeft(), placa.bottomLeft());
+    fundo.setColorAt(0, kVerdeClaroTopo);
+    fundo.setColorAt(1, kVerdeProfundo);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fundo);
+    p.drawRoundedRect(placa, 44, 44);
+    QPainterPath contorno;
+    contorno.addRoundedRect(placa, 44, 44);
+    p.setClipPath(contorno);
+    Arcos(p, QPointF(placa.left(), placa.bottom()), 50, 26, 6, 16);
+    p.setClipping(false);
+    Emblema(p, placa.adjusted(30, 30, -30, -30), QColor(255, 255, 255, 240), kAmbar);
+    p.end();
+    const QString arquivo = g_pasta + "/korvex.png";
+    if (!imagem.save(arquivo, "PNG")) {
+        std::fprintf(stderr, "Não foi possível gravar %s\n", qPrintable(arquivo));
+        std::exit(1);
+    }
+}
+
 void GravarRecursos() {
     QFile arquivo(g_pasta + "/arte.qrc");
     if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Text)) {
@@ -647,6 +675,7 @@ int main(int argc, char* argv[]) {
     GerarPesquisa();
     GerarBinoculos();
     GerarAssistente();
+    GerarIcone();
     GravarRecursos();
     std::printf("%lld figuras gravadas em %s\n", static_cast<long long>(g_arquivos.size()), qPrintable(g_pasta));
     return 0;

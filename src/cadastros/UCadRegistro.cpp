@@ -24,10 +24,7 @@ TFCadRegistro::TFCadRegistro(const TDefinicaoCad& definicao, bool novo)
     caixaChave = new QLineEdit(Panel3);
     caixaChave->setObjectName(definicao_.nomeChave);
     caixaChave->setGeometry(16, 32, 120, 24);
-    if (definicao_.tamanhoChave > 0) {
-        caixaChave->setMaxLength(definicao_.tamanhoChave);
-    }
-    AplicarFiltro(caixaChave, definicao_.filtroChave);
+    AplicarFiltro(caixaChave, definicao_.filtroChave, false, definicao_.tamanhoChave);
     if (definicao_.chaveSemAreaTransferencia) {
         RecusarAreaTransferencia(caixaChave);
     }

@@ -2,6 +2,12 @@
 
 #include <cstdlib>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 fs::path RaizKorvex() {
@@ -24,4 +30,12 @@ fs::path CaminhoArquivoReferencia() {
 
 std::string PastaTemporaria() {
     return (RaizKorvex() / "VELTRAN" / "KORVEX" / "TEMP").string() + "/";
+}
+
+bool GravarNoDisco(std::FILE* arquivo) {
+#ifdef _WIN32
+    return _commit(_fileno(arquivo)) == 0;
+#else
+    return fsync(fileno(arquivo)) == 0;
+#endif
 }

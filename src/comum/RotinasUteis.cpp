@@ -1,12 +1,14 @@
 #include "comum/RotinasUteis.h"
 
 #include "comum/Erros.h"
+#include "comum/Falhas.h"
 #include "comum/Numeros.h"
 #include "comum/Utf8.h"
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <cerrno>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -94,23 +96,31 @@ std::string CompletaDireita(std::string_view texto, int largura, std::string_vie
     return Completa(texto, largura, preenchimento, false);
 }
 
-int ContaLinhas(const std::filesystem::path& arquivo) {
-    const std::string nome = arquivo.string();
+std::FILE* AbrirArquivoLeitura(const std::filesystem::path& arquivo) {
     std::error_code erro;
     if (std::filesystem::is_directory(arquivo, erro)) {
-        throw ErroEntradaSaida("Não foi possível ler o arquivo " + nome + ": o caminho é uma pasta.");
+        FalhaArquivo("ler", arquivo.string(), EISDIR);
     }
-    std::ifstream entrada(arquivo, std::ios::binary);
-    if (!entrada) {
-        const char* motivo = std::filesystem::exists(arquivo, erro) ? "acesso negado" : "o arquivo não existe";
-        throw ErroEntradaSaida("Não foi possível abrir o arquivo " + nome + ": " + motivo + ".");
+    std::FILE* aberto = std::fopen(arquivo.string().c_str(), "rb");
+    if (!aberto) {
+        FalhaArquivo("abrir", arquivo.string(), errno);
     }
+    return aberto;
+}
+
+int ContaLinhas(const std::filesystem::path& arquivo) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> entrada(AbrirArquivoLeitura(arquivo), std::fclose);
     int linhas = 0;
     bool linhaAberta = false; // bytes seen since the last line feed
     std::vector<char> bloco(64 * 1024);
-    while (entrada) {
-        entrada.read(bloco.data(), static_cast<std::streamsize>(bloco.size()));
-        const auto lidos = static_cast<size_t>(entrada.gcount());
+    for (;;) {
+        const size_t lidos = std::fread(bloco.data(), 1, bloco.size(), entrada.get());
+        if (lidos == 0) {
+            if (std::ferror(entrada.get())) {
+                FalhaArquivo("ler", arquivo.string(), errno);
+            }
+            break;
+        }
         const char* inicio = bloco.data();
         const char* fim = inicio + lidos;
         const char* ctrlZ = std::find(inicio, fim, '\x1A');
@@ -125,9 +135,6 @@ int ContaLinhas(const std::filesystem::path& arquivo) {
         if (ctrlZ != fim) {
             break;
         }
-    }
-    if (entrada.bad()) {
-        throw ErroEntradaSaida("Não foi possível ler o arquivo " + nome + ".");
     }
     return linhaAberta ? linhas + 1 : linhas;
 }

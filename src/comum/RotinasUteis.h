@@ -3,6 +3,7 @@
 // Texts are UTF-8; where a routine counts characters it counts Unicode characters,
 // each of which is one byte in the Windows-1252 files the program writes and reads.
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -35,6 +36,11 @@ std::string CompletaDireita(std::string_view texto, int largura, std::string_vie
 // a last line without line end counts, an empty file has 0 lines. Throws
 // ErroEntradaSaida naming the file when it cannot be opened or read.
 int ContaLinhas(const std::filesystem::path& arquivo);
+
+// Opens a file for reading its bytes; the caller closes it. Throws ErroEntradaSaida naming the
+// file and the cause ("o arquivo ou a pasta não existe [No such file or directory]") when it
+// cannot be opened, or when the path is a folder.
+std::FILE* AbrirArquivoLeitura(const std::filesystem::path& arquivo);
 
 // Removes every thousands point and gives the number back in the general format:
 // "1.234,50" -> "1234,5". Note that "1.5" gives "15". Empty gives empty. Throws

@@ -1,6 +1,7 @@
 #include "dados/BancoDados.h"
 
 #include "comum/Erros.h"
+#include "comum/Falhas.h"
 #include "comum/Numeros.h"
 #include "dados/DialetoJet.h"
 
@@ -15,16 +16,20 @@ namespace {
 
 constexpr size_t kLimiteCache = 256;
 
+// The engine's failures in the product's words, with the engine's own message in brackets.
 [[noreturn]] void FalhaBanco(sqlite3* banco) {
-    throw ErroBanco(banco ? sqlite3_errmsg(banco) : "database connection is closed");
+    if (!banco) {
+        throw ErroBanco("A conexão com o banco de dados não está aberta.");
+    }
+    throw ErroBanco(DescreverErroBanco(sqlite3_errcode(banco), sqlite3_errmsg(banco)));
 }
 
 void ExecutarSimples(sqlite3* banco, const char* sql) {
     char* erro = nullptr;
-    if (sqlite3_exec(banco, sql, nullptr, nullptr, &erro) != SQLITE_OK) {
+    if (const int rc = sqlite3_exec(banco, sql, nullptr, nullptr, &erro); rc != SQLITE_OK) {
         std::string mensagem = erro ? erro : sqlite3_errmsg(banco);
         sqlite3_free(erro);
-        throw ErroBanco(mensagem);
+        throw ErroBanco(DescreverErroBanco(rc, mensagem));
     }
 }
 
@@ -90,18 +95,19 @@ void TConexao::Abrir(const std::string& arquivo, const std::string& senha) {
 
 void TConexao::Criar(const std::string& arquivo, const std::string& senha) {
     if (std::filesystem::exists(arquivo)) {
-        throw ErroBanco("database file already exists: " + arquivo);
+        throw ErroBanco("O arquivo do banco de dados já existe: " + arquivo);
     }
     AbrirArquivo(arquivo, senha, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, true);
 }
 
 void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha, int flags, bool novo) {
     Fechar();
+    const std::string falha = "Não foi possível abrir o banco de dados " + arquivo + ". ";
     sqlite3* banco = nullptr;
-    if (sqlite3_open_v2(arquivo.c_str(), &banco, flags, nullptr) != SQLITE_OK) {
+    if (const int rc = sqlite3_open_v2(arquivo.c_str(), &banco, flags, nullptr); rc != SQLITE_OK) {
         std::string mensagem = banco ? sqlite3_errmsg(banco) : "out of memory";
         sqlite3_close(banco);
-        throw ErroBanco(mensagem + ": " + arquivo);
+        throw ErroBanco(falha + DescreverErroBanco(rc, mensagem));
     }
     banco_ = banco;
     arquivo_ = arquivo;
@@ -110,6 +116,9 @@ void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha
         if (novo) {
             ExecutarSimples(banco_, "PRAGMA journal_mode = WAL;");
         }
+    } catch (const ErroBanco& e) {
+        Fechar();
+        throw ErroBanco(falha + e.what());
     } catch (...) {
         Fechar();
         throw;
@@ -120,10 +129,13 @@ void TConexao::Configurar(const std::string& senha) {
     if (sqlite3_key(banco_, senha.data(), static_cast<int>(senha.size())) != SQLITE_OK) {
         FalhaBanco(banco_);
     }
-    // A wrong key only shows at the first read: read now, so that opening fails.
-    ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
-    sqlite3_busy_timeout(banco_, 5000);
+    // Another process writing to the database holds this connection for at most this long;
+    // then the operation fails, telling the user that the database is in use.
+    sqlite3_busy_timeout(banco_, kEsperaBancoOcupadoMs);
     sqlite3_extended_result_codes(banco_, 0);
+    // A wrong key, or a file that is not a database or is cut short, only shows at the first
+    // read: read now, so that opening fails.
+    ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
     if (RegistrarFuncoesJet(banco_) != SQLITE_OK) {
         FalhaBanco(banco_);
     }

@@ -13,8 +13,10 @@
 //  - columns are found by name without regard to case;
 //  - NULL reads as empty text, a floating-point value reads as text in the general
 //    format with a decimal comma ("1,5").
-// Quoted text in a statement is never changed. Every failure is raised as ErroBanco
-// carrying the engine's message.
+// Quoted text in a statement is never changed. Every failure is raised as ErroBanco; the
+// common ones (database in use, disk full, a file that is not a database or is damaged) are
+// told in Portuguese with the engine's message after it in brackets, the others carry the
+// engine's message.
 
 #include <cstdint>
 #include <memory>
@@ -26,6 +28,10 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
+// How long a connection waits for another process that is writing to the database before
+// the operation fails with "O banco de dados está em uso ...".
+inline constexpr int kEsperaBancoOcupadoMs = 5000;
+
 // One cell of a result.
 using ValorBanco = std::variant<std::monostate, int64_t, double, std::string>;
 
@@ -36,7 +42,8 @@ public:
     TConexao(const TConexao&) = delete;
     TConexao& operator=(const TConexao&) = delete;
 
-    // Opens an existing database file with its password and checks the key by reading.
+    // Opens an existing database file with its password and checks the key by reading. The
+    // error names the file and the cause.
     void Abrir(const std::string& arquivo, const std::string& senha);
     // Creates a new, empty encrypted database file (fails if the file exists).
     void Criar(const std::string& arquivo, const std::string& senha);

@@ -7,8 +7,31 @@
 #include "dados/InfoGerais.h"
 
 #include <filesystem>
+#include <set>
 
 std::unique_ptr<Tdm_DatConn> dm_DatConn;
+
+namespace {
+
+// A file that opens as a database but lacks the listing's tables (a file emptied by a failed
+// copy, another program's database) is refused at start-up rather than by the first window that
+// reads it.
+void ConferirTabelas(TConexao& conexao) {
+    std::set<const TabelaEsquema*> existentes;
+    TConsulta consulta(&conexao);
+    for (consulta.Abrir("SELECT name FROM sqlite_master WHERE type = 'table'"); !consulta.Fim(); consulta.Proximo()) {
+        existentes.insert(TabelaEsquemaPorNome(consulta.Texto("name")));
+    }
+    for (const TabelaEsquema& tabela : TabelasEsquema()) {
+        if (!existentes.contains(&tabela)) {
+            throw ErroBanco("O arquivo " + conexao.Arquivo() +
+                            " não é o banco da listagem de exportação ou está incompleto: falta a tabela " +
+                            tabela.nome + ".");
+        }
+    }
+}
+
+} // namespace
 
 Tdm_DatConn::Tdm_DatConn() : qry_sel(&conexaoLista_) {}
 
@@ -22,6 +45,7 @@ bool Tdm_DatConn::Conectar() {
     const std::string banco = CaminhoBancoListagem().string();
     try {
         adocon_korvex.Abrir(banco, kSenhaBanco);
+        ConferirTabelas(adocon_korvex);
         // The list query keeps its own connection for the life of the program: keying a
         // connection is slow, and each read on it still sees just the committed data.
         conexaoLista_.Abrir(banco, kSenhaBanco);

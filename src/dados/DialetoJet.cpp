@@ -5,7 +5,14 @@
 #include "comum/Numeros.h"
 #include "comum/Utf8.h"
 
+// The same registration is built into the loadable extension korvex_jet.so; there the
+// engine's functions are reached through the table that the loading client hands over.
+#ifdef KORVEX_EXTENSAO_SQLITE
+#include <sqlite3ext.h>
+SQLITE_EXTENSION_INIT3
+#else
 #include <sqlite3.h>
+#endif
 
 #include <cctype>
 #include <cstdlib>

@@ -1,8 +1,11 @@
 #include "envio/EnvioFTP.h"
 
+#include "comum/Falhas.h"
+
 #include <curl/curl.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -40,7 +43,7 @@ struct Sessao {
     bool logado = false;
     bool transferindo = false;
     bool concluida = false;
-    bool erroLeitura = false;
+    int erroLeitura = 0;               // errno of a failed read of the local file
     std::exception_ptr erroRegistro{}; // thrown by registrar or aguardar; passed on once libcurl has returned
 
     // Logs a line without letting an exception cross libcurl; false when it threw.
@@ -78,7 +81,7 @@ size_t LerArquivo(char* destino, size_t tamanho, size_t quantidade, void* dados)
     }
     const size_t lidos = std::fread(destino, 1, tamanho * quantidade, sessao.arquivo);
     if (lidos == 0 && std::ferror(sessao.arquivo)) {
-        sessao.erroLeitura = true;
+        sessao.erroLeitura = errno ? errno : EIO;
         return CURL_READFUNC_ABORT;
     }
     return lidos;
@@ -109,33 +112,6 @@ size_t ReceberResposta(char* linha, size_t tamanho, size_t quantidade, void* dad
         registrado = sessao.Registrar("Transferencia concluída.");
     }
     return registrado ? total : 0;
-}
-
-std::string MensagemCurl(CURLcode codigo, const OpcoesFTP& opcoes) {
-    const std::string servidor = opcoes.servidor + ":" + std::to_string(opcoes.porta);
-    std::string texto;
-    switch (codigo) {
-    case CURLE_COULDNT_RESOLVE_HOST:
-        texto = "Não foi possível localizar o servidor FTP " + opcoes.servidor + ".";
-        break;
-    case CURLE_COULDNT_CONNECT:
-        texto = "Não foi possível conectar ao servidor FTP " + servidor + ".";
-        break;
-    case CURLE_OPERATION_TIMEDOUT:
-    case CURLE_FTP_ACCEPT_TIMEOUT:
-        texto = "Tempo esgotado esperando resposta do servidor FTP " + servidor + ".";
-        break;
-    case CURLE_SEND_ERROR:
-    case CURLE_RECV_ERROR:
-    case CURLE_GOT_NOTHING:
-    case CURLE_PARTIAL_FILE:
-        texto = "A conexão com o servidor FTP " + servidor + " foi interrompida.";
-        break;
-    default:
-        texto = "Falha no envio do arquivo via FTP para " + servidor + ".";
-        break;
-    }
-    return texto + " [" + curl_easy_strerror(codigo) + "]";
 }
 
 ResultadoFTP Falha(std::string mensagem) {
@@ -177,7 +153,8 @@ ResultadoFTP EnviarFTP(const fs::path& arquivo, const FuncaoRegistro& registrar,
     }
     const std::unique_ptr<std::FILE, FecharArquivo> local(std::fopen(arquivo.c_str(), "rb"));
     if (!local) {
-        return Falha("Não foi possível abrir o arquivo \"" + arquivo.string() + "\" para leitura.");
+        return Falha("Não foi possível abrir o arquivo \"" + arquivo.string() +
+                     "\" para leitura: " + DescreverErroSistema(errno) + ".");
     }
     const std::unique_ptr<CURL, LiberarCurl> curl(IniciarCurl() ? curl_easy_init() : nullptr);
     if (!curl) {
@@ -226,11 +203,12 @@ ResultadoFTP EnviarFTP(const fs::path& arquivo, const FuncaoRegistro& registrar,
         return {true, {}};
     }
     if (sessao.erroLeitura) {
-        return Falha("Erro ao ler o arquivo \"" + arquivo.string() + "\".");
+        return Falha("Erro ao ler o arquivo \"" + arquivo.string() + "\": " + DescreverErroSistema(sessao.erroLeitura) +
+                     ".");
     }
     const bool esgotado = codigo == CURLE_OPERATION_TIMEDOUT || codigo == CURLE_FTP_ACCEPT_TIMEOUT;
     if (sessao.ultimoCodigo >= 400 && !esgotado) {
-        return Falha(sessao.ultimaResposta);
+        return Falha(DescreverRespostaFTP(sessao.ultimoCodigo, sessao.ultimaResposta));
     }
-    return Falha(MensagemCurl(codigo, opcoes));
+    return Falha(DescreverErroCurl(codigo, opcoes.servidor + ":" + std::to_string(opcoes.porta)));
 }

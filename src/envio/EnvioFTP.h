@@ -31,8 +31,9 @@ struct OpcoesFTP {
 // so that the upload refuses it instead of reaching some other server.
 OpcoesFTP OpcoesFTPPadrao();
 
-// Outcome of an upload; on failure `mensagem` is the text to show the user: the server's
-// refusal when there is one (e.g. "530 Authentication failed."), else the cause in Portuguese.
+// Outcome of an upload; on failure `mensagem` is the text to show the user, in Portuguese with the
+// original after it in brackets: the server's refusal when there is one ("O servidor FTP recusou o
+// usuário ou a senha. [530 Authentication failed.]"), else the cause that libcurl reports.
 struct ResultadoFTP {
     bool sucesso = false;
     std::string mensagem;

@@ -13,19 +13,14 @@
 
 namespace {
 
-// Closes the listing file when the generation stops half-way, so that what was written so far
-// reaches the disk; an error on that close would only hide the one that stopped the run.
-class FechamentoArquivo {
+// Removes the listing file when the generation stops half-way: a file cut short must never be
+// left under a name that looks finished, where it could be uploaded by hand.
+class DescarteArquivo {
 public:
-    explicit FechamentoArquivo(TLExItemProduto& produto) : produto_(produto) {}
-    ~FechamentoArquivo() {
-        try {
-            produto_.FecharArquivo();
-        } catch (const std::exception&) {
-        }
-    }
-    FechamentoArquivo(const FechamentoArquivo&) = delete;
-    FechamentoArquivo& operator=(const FechamentoArquivo&) = delete;
+    explicit DescarteArquivo(TLExItemProduto& produto) : produto_(produto) {}
+    ~DescarteArquivo() { produto_.DescartarArquivo(); }
+    DescarteArquivo(const DescarteArquivo&) = delete;
+    DescarteArquivo& operator=(const DescarteArquivo&) = delete;
 
 private:
     TLExItemProduto& produto_;
@@ -124,7 +119,7 @@ ResultadoEnvio GerarListagem(const ParametrosEnvio& parametros, const Acompanham
         parametros.pasta + "LE" + parametros.inscricao + CarimboArquivoLE(*std::localtime(&agora)) + ".TXT";
     {
         produto.AbrirArquivo(caminho);
-        FechamentoArquivo fechamento(produto);
+        DescarteArquivo descarte(produto);
         produto.GravarVersao();
         for (const ItemListaEnvio& item : parametros.produtos) {
             if (!item.marcado) {

@@ -50,8 +50,8 @@ struct ResultadoEnvio {
 // failure's text, "Fim do Envio da LE." and the failure box have then been shown, and the
 // local file stays.
 //
-// A generation error (database, file, a ticked product no longer in the listing, a value the
-// file cannot hold) is thrown as ErroGeral or one of its kinds with a message for the user,
-// once the file is closed with what was written so far: nothing more is logged, nothing is
-// uploaded and no outcome box is shown. The host reports it.
+// A generation error (database, file, a full disk, a ticked product no longer in the listing, a
+// value the file cannot hold) is thrown as ErroGeral or one of its kinds with a message for the
+// user, once what was written is removed: no file of the run is left in the folder, nothing more
+// is logged, nothing is uploaded and no outcome box is shown. The host reports it.
 ResultadoEnvio GerarListagem(const ParametrosEnvio& parametros, const AcompanhamentoEnvio& acompanhamento);

@@ -2,6 +2,7 @@
 
 #include "comum/Cp1252.h"
 #include "comum/Erros.h"
+#include "comum/Falhas.h"
 #include "comum/Numeros.h"
 #include "comum/Plataforma.h"
 #include "comum/RotinasUteis.h"
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -23,13 +23,32 @@ namespace {
 // few system calls.
 constexpr size_t kTamanhoBuffer = size_t{1} << 20;
 std::FILE* g_arquivo = nullptr;
-std::string g_caminho;
+std::string g_caminho; // the name the file takes once it is complete
+std::string g_parcial; // the name it is written under until then
 std::unique_ptr<char[]> g_buffer;
 // The line being written, kept from one input to the next.
 std::string g_linha;
 
-[[noreturn]] void FalhaArquivo(const std::string& acao, int erro) {
-    throw ErroEntradaSaida("Não foi possível " + acao + " o arquivo " + g_caminho + ": " + std::strerror(erro) + ".");
+// The file is written under a name of its own in the same folder and takes its final name only
+// when it is complete: a file under a name that looks finished is always whole, and a run that
+// fails leaves nothing behind that a user might upload by hand.
+std::string NomeParcial(const std::string& caminho) {
+    return caminho + ".parcial";
+}
+
+// Closes the file without a word and removes what was written.
+void Descartar() {
+    if (g_arquivo) {
+        std::fclose(std::exchange(g_arquivo, nullptr));
+    }
+    if (!g_parcial.empty()) {
+        std::error_code erro;
+        fs::remove(std::exchange(g_parcial, {}), erro);
+    }
+}
+
+[[noreturn]] void FalhaGravacao(int erro) {
+    FalhaArquivo("gravar", g_caminho, erro);
 }
 
 void GravarLinha(std::string_view bytes) {
@@ -38,7 +57,7 @@ void GravarLinha(std::string_view bytes) {
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), g_arquivo) != bytes.size() ||
         std::fwrite("\r\n", 1, 2, g_arquivo) != 2) {
-        FalhaArquivo("gravar", errno);
+        FalhaGravacao(errno);
     }
 }
 
@@ -71,26 +90,25 @@ std::string NaoGravado(const std::string& item, const std::string& motivo) {
 } // namespace
 
 void TLExItemProduto::AbrirArquivo(const std::string& caminho) {
-    if (g_arquivo) {
-        std::fclose(std::exchange(g_arquivo, nullptr));
-    }
+    Descartar();
     g_caminho = caminho;
     std::error_code erro;
     const fs::path temporaria = PastaTemporaria();
     if (!fs::is_directory(temporaria, erro)) {
         fs::create_directory(temporaria, erro);
-    } else if (fs::is_regular_file(caminho, erro)) {
-        fs::remove(caminho, erro);
     }
-    std::FILE* arquivo = std::fopen(caminho.c_str(), "wb");
+    // A file of this name that is already there stays until the new one is complete.
+    const std::string parcial = NomeParcial(caminho);
+    std::FILE* arquivo = std::fopen(parcial.c_str(), "wb");
     if (!arquivo) {
-        FalhaArquivo("criar", errno);
+        FalhaArquivo("criar", caminho, errno);
     }
     if (!g_buffer) {
         g_buffer = std::make_unique<char[]>(kTamanhoBuffer);
     }
     std::setvbuf(arquivo, g_buffer.get(), _IOFBF, kTamanhoBuffer);
     g_arquivo = arquivo;
+    g_parcial = parcial;
 }
 
 void TLExItemProduto::GravarVersao() {
@@ -106,12 +124,29 @@ void TLExItemProduto::FecharArquivo() {
         return;
     }
     std::FILE* arquivo = std::exchange(g_arquivo, nullptr);
-    const bool descarregou = std::fflush(arquivo) == 0;
-    const int erro = errno;
-    const bool fechou = std::fclose(arquivo) == 0;
-    if (!descarregou || !fechou) {
-        FalhaArquivo("gravar", descarregou ? errno : erro);
+    int erro = 0;
+    if (std::fflush(arquivo) != 0 || !GravarNoDisco(arquivo)) {
+        erro = errno;
     }
+    if (std::fclose(arquivo) != 0 && erro == 0) {
+        erro = errno;
+    }
+    if (erro != 0) {
+        Descartar();
+        FalhaGravacao(erro);
+    }
+    // Renaming replaces a file of that name in one step.
+    std::error_code falhaNome;
+    fs::rename(g_parcial, g_caminho, falhaNome);
+    if (falhaNome) {
+        Descartar();
+        FalhaGravacao(falhaNome.value());
+    }
+    g_parcial.clear();
+}
+
+void TLExItemProduto::DescartarArquivo() {
+    Descartar();
 }
 
 std::string TLExItemProduto::LinhaProduto() const {

@@ -5,7 +5,9 @@
 // are never cut; the bytes are Windows-1252 and every line ends with CR LF.
 //
 // The output file belongs to this module, not to an instance: it is open between
-// AbrirArquivo and FecharArquivo, and both writers write to it.
+// AbrirArquivo and FecharArquivo (or DescartarArquivo), and both writers write to it. Until
+// FecharArquivo it is written under the name "<caminho>.parcial" in the same folder, so that a
+// file under its final name is always complete.
 
 #include "dados/clsLExInsumo.h"
 #include "dados/clsLExProduto.h"
@@ -17,16 +19,21 @@
 class TLExItemProduto : public TClsLExProduto {
 public:
     // Creates the temporary folder when it is missing (one level; a failure shows up when
-    // the file is created), then creates the file at `caminho`, empty, in place of any file
-    // of that name. Throws ErroEntradaSaida naming the file when it cannot be created.
+    // the file is created), then creates the file for `caminho`, empty; a file of that name
+    // already there is replaced only when the new one is complete. Throws ErroEntradaSaida
+    // naming the file and the cause when it cannot be created.
     void AbrirArquivo(const std::string& caminho);
     // "VERSAO 07/11/2018".
     void GravarVersao();
     // The product line of this record's fields.
     void GravarProduto();
-    // Flushes and closes the file; nothing happens when none is open. Throws
-    // ErroEntradaSaida when the last bytes cannot be written.
+    // Flushes the file onto the disk, closes it and gives it its final name, replacing any
+    // file of that name; nothing happens when none is open. Throws ErroEntradaSaida when the
+    // last bytes cannot be written (a full disk, a file too large), after removing the file.
     void FecharArquivo();
+    // Closes and removes the file being written, after a failure; nothing is left in the folder
+    // and a file of that name that was already there stays as it was.
+    void DescartarArquivo();
 
     // The product line in Windows-1252 bytes, without its line end. Throws ErroGeral
     // naming the product when a field has a character that Windows-1252 cannot hold.

@@ -27,7 +27,7 @@ TResultadoImportacao TclsImportacaoEstruturaPropria::ImportarArquivo(const TPara
         if (!conexao_.EmTransacao()) {
             conexao_.IniciarTransacao();
         }
-        ImportarLinhas(parametros);
+        ImportarLinhas(parametros, [](int, const std::string& mensagem) { throw ErroGeral(mensagem); });
         conexao_.ConfirmarTransacao();
     } catch (const std::exception& e) {
         mensagemErro_ = e.what();
@@ -47,7 +47,20 @@ TResultadoImportacao TclsImportacaoEstruturaPropria::ImportarArquivo(const TPara
     return TResultadoImportacao::Concluida;
 }
 
-void TclsImportacaoEstruturaPropria::ImportarLinhas(const TParametrosImportacao& parametros) {
+TValidacaoArquivo TclsImportacaoEstruturaPropria::ValidarArquivo(const TParametrosImportacao& parametros) {
+    if (conexao_.EmTransacao()) {
+        throw ErroGeral("A validação do arquivo precisa de uma conexão sem transação aberta.");
+    }
+    TValidacaoArquivo validacao;
+    TTransacao transacao(conexao_); // never confirmed: rolled back when it leaves scope
+    validacao.linhas = ImportarLinhas(parametros, [&validacao](int numero, const std::string& mensagem) {
+        validacao.invalidas.push_back({numero, mensagem});
+    });
+    return validacao;
+}
+
+int TclsImportacaoEstruturaPropria::ImportarLinhas(const TParametrosImportacao& parametros,
+                                                   const std::function<void(int, const std::string&)>& aoRecusar) {
     const std::string& arquivo = parametros.arquivo;
     const int linhas = ContaLinhas(arquivo);
     if (linhas <= 0) {
@@ -61,17 +74,21 @@ void TclsImportacaoEstruturaPropria::ImportarLinhas(const TParametrosImportacao&
     TclsLeitorArquivoTexto leitor(arquivo, kTamanhoLinhaEstruturaPropria);
     TclsInfoInsumoTXT insumo;
     std::string linha;
+    int numero = 0;
     while (leitor.LerLinha(linha)) {
+        ++numero;
         if (AoProcessarEventos) {
             AoProcessarEventos();
         }
         insumo.LerLinha(linha, parametros.inscricao, parametros.codProdVlt, parametros.codProd);
-        if (!insumo.Validar()) {
-            throw ErroGeral(insumo.MensagemErro());
+        if (insumo.Validar()) {
+            insumo.Gravar();
+        } else {
+            aoRecusar(numero, insumo.MensagemErro());
         }
-        insumo.Gravar();
         if (AoAvancarProgresso) {
             AoAvancarProgresso();
         }
     }
+    return numero;
 }

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // What the wizard hands to the run.
 struct TParametrosImportacao {
@@ -16,6 +17,17 @@ struct TParametrosImportacao {
     std::string codProd;    // exp_codprod of the product receiving the inputs (decimal text)
     std::string codProdVlt; // that product's agency code
     bool perguntar = true;  // ask for confirmation first; a headless run was confirmed by its caller
+};
+
+// What the check of a whole file found: how many lines it read and, for each line that the
+// import would refuse, its number (from 1) and the import's own message.
+struct TValidacaoArquivo {
+    struct Linha {
+        int numero;
+        std::string mensagem;
+    };
+    int linhas = 0;
+    std::vector<Linha> invalidas;
 };
 
 enum class TResultadoImportacao {
@@ -45,12 +57,23 @@ public:
     // reported by the result, not raised.
     TResultadoImportacao ImportarArquivo(const TParametrosImportacao& parametros);
 
+    // Runs every check of the import on every line of the file, going on past the lines that
+    // fail, and keeps nothing: the lines that pass are inserted as the import inserts them, so
+    // that a line repeating an earlier one of the file fails as a duplicate, inside a
+    // transaction that is always rolled back. The connection must have no transaction open.
+    // No question or box (log and progress go to the callbacks as in the import); an empty or
+    // unreadable file and database errors are raised.
+    TValidacaoArquivo ValidarArquivo(const TParametrosImportacao& parametros);
+
     // The message of the error that made the last run fail.
     const std::string& MensagemErro() const { return mensagemErro_; }
 
 private:
     void Registrar(const std::string& linha);
-    void ImportarLinhas(const TParametrosImportacao& parametros);
+    // Reads, checks and inserts each line of the file; a line that fails the checks goes to
+    // `aoRecusar` with its number and message, and is not inserted. Returns the number of lines.
+    int ImportarLinhas(const TParametrosImportacao& parametros,
+                       const std::function<void(int, const std::string&)>& aoRecusar);
 
     TConexao& conexao_;
     std::string mensagemErro_;

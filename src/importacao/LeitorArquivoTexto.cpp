@@ -1,8 +1,10 @@
 #include "importacao/LeitorArquivoTexto.h"
 
-#include "comum/Erros.h"
+#include "comum/Falhas.h"
+#include "comum/RotinasUteis.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -12,15 +14,7 @@ constexpr char kFimDeArquivo = '\x1A';
 
 TclsLeitorArquivoTexto::TclsLeitorArquivoTexto(const std::filesystem::path& arquivo, size_t limite)
     : nome_(arquivo.string()), limite_(limite) {
-    std::error_code erro;
-    if (std::filesystem::is_directory(arquivo, erro)) {
-        throw ErroEntradaSaida("Não foi possível ler o arquivo " + nome_ + ": o caminho é uma pasta.");
-    }
-    arquivo_ = std::fopen(nome_.c_str(), "rb");
-    if (!arquivo_) {
-        const char* motivo = std::filesystem::exists(arquivo, erro) ? "acesso negado" : "o arquivo não existe";
-        throw ErroEntradaSaida("Não foi possível abrir o arquivo " + nome_ + ": " + motivo + ".");
-    }
+    arquivo_ = AbrirArquivoLeitura(arquivo);
     buffer_.resize(kTamanhoBloco);
 }
 
@@ -36,7 +30,7 @@ bool TclsLeitorArquivoTexto::Carregar() {
     posicao_ = 0;
     if (tamanho_ == 0) {
         if (std::ferror(arquivo_)) {
-            throw ErroEntradaSaida("Não foi possível ler o arquivo " + nome_ + ".");
+            FalhaArquivo("ler", nome_, errno);
         }
         terminou_ = true;
         return false;

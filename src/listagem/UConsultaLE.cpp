@@ -90,8 +90,7 @@ TFConsultaLE::TFConsultaLE(QWidget* pai) : TFModelPrincipal(pai) {
     edtInscVlt = new QLineEdit(GroupBox1);
     edtInscVlt->setObjectName("edtInscVlt");
     edtInscVlt->setGeometry(94, 22, 96, 24);
-    edtInscVlt->setMaxLength(9);
-    AplicarFiltro(edtInscVlt, TFiltroCampo::Numerico);
+    AplicarFiltro(edtInscVlt, TFiltroCampo::Numerico, false, 9);
     sbtPesq = CriarBotaoPesquisa(GroupBox1, "sbtPesq", {194, 22, 26, 24}, "Buscar Inscrição Veltran");
     staRazSoc = CriarTextoEstatico(GroupBox1, "staRazSoc", {228, 22, 480, 24});
     conteudo->addWidget(GroupBox1);

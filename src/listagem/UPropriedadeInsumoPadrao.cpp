@@ -4,6 +4,7 @@
 #include "dados/DatConn.h"
 #include "dados/SQLListas.h"
 #include "dados/SelAccessUsoGeral.h"
+#include "ui/UCampos.h"
 #include "ui/UPesquisaGerador.h"
 
 #include <QComboBox>
@@ -31,7 +32,7 @@ TFPropriedadeInsumoPadrao::TFPropriedadeInsumoPadrao(QWidget* pai, TClsLExProdut
     : TFPropriedadeInsumoBase(pai, produto, insumo, "FPropriedadeInsumoPadrao", "Propriedades do Insumo Padrão (NOVO)",
                               "Propriedades do Insumo Padrão", {"", "P - Insumo Estrangeiro da Listagem Padrão"}) {
     setObjectName("FPropriedadeInsumoPadrao");
-    edtCodNCM->setMaxLength(8);
+    AplicarFiltro(edtCodNCM, TFiltroCampo::Numerico, false, 8);
     cmbDescIns = new QComboBox(gbEmpresa);
     cmbDescIns->setObjectName("cmbDescIns");
     PosicionarDescricao(cmbDescIns);

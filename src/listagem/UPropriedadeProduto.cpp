@@ -63,8 +63,7 @@ TFPropriedadeProduto::TFPropriedadeProduto(TClsLExProduto& produto, QWidget* don
 
     gbProduto = CriarGrupo(" Informações do Produto ", Panel3, "gbProduto", {8, 64, 766, 122});
     Label5 = CriarRotulo("Cód. Produto", gbProduto, "Label5", {12, 26, 112, 16});
-    edtCodProdVlt = CriarCaixaTexto(gbProduto, "edtCodProdVlt", {126, 22, 60, 24}, TFiltroCampo::Numerico);
-    edtCodProdVlt->setMaxLength(4);
+    edtCodProdVlt = CriarCaixaTexto(gbProduto, "edtCodProdVlt", {126, 22, 60, 24}, TFiltroCampo::Numerico, false, 4);
     btnCodProdPesq = CriarBotaoPesquisa(gbProduto, "btnCodProdPesq", {190, 22, 26, 24});
     Label6 = CriarRotulo("Descrição", gbProduto, "Label6", {236, 26, 90, 16});
     staDescProd = CriarTextoEstatico(gbProduto, "staDescProd", {330, 22, 424, 24});

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -90,6 +91,22 @@ void TListaProdutosLE::mousePressEvent(QMouseEvent* evento) {
     QTreeWidget::mousePressEvent(evento);
 }
 
+// Space (or Select) ticks or unticks the current row, whichever of its cells is current.
+void TListaProdutosLE::keyPressEvent(QKeyEvent* evento) {
+    const bool marcar =
+        (evento->key() == Qt::Key_Space || evento->key() == Qt::Key_Select) && evento->modifiers() == Qt::NoModifier;
+    if (!marcar) {
+        QTreeWidget::keyPressEvent(evento);
+        return;
+    }
+    evento->accept();
+    QTreeWidgetItem* linha = currentItem();
+    if (!linha || evento->isAutoRepeat()) {
+        return;
+    }
+    linha->setCheckState(0, linha->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+}
+
 // A check box is ticked when the click is released: the press counts as handled then.
 void TListaProdutosLE::mouseReleaseEvent(QMouseEvent* evento) {
     QTreeWidget::mouseReleaseEvent(evento);
@@ -158,8 +175,18 @@ TFAssistenteLE::TFAssistenteLE(QWidget* pai, const QString& textoLista, const QS
 
     connect(edtInscVlt, &QLineEdit::textChanged, this, &TFAssistenteLE::edtInscVltChange);
     connect(SpeedButton1, &QToolButton::clicked, this, &TFAssistenteLE::SpeedButton1Click);
-    connect(btAvancar, &QPushButton::clicked, this, [this]() { pgCtrlEnvioLE->setCurrentWidget(TabSheet2); });
-    connect(btnVoltar, &QPushButton::clicked, this, [this]() { pgCtrlEnvioLE->setCurrentWidget(TabSheet1); });
+    auto* troca = new TTrocaPagina(pgCtrlEnvioLE);
+    connect(btAvancar, &QPushButton::clicked, this, [this, troca]() { troca->Mostrar(TabSheet2); });
+    connect(btnVoltar, &QPushButton::clicked, this, [this, troca]() { troca->Mostrar(TabSheet1); });
+}
+
+// The wizard closes only by Sair or the close box: Escape does nothing on its pages.
+void TFAssistenteLE::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape) {
+        evento->accept();
+        return;
+    }
+    TFModelPrincipal::keyPressEvent(evento);
 }
 
 void TFAssistenteLE::FormShow() {

@@ -4,7 +4,9 @@
 // company (registration box, lookup button and name) and the company's listing products
 // in a checkable list; page 2 the path box, Voltar and the button that starts the run.
 // Changing the registration empties the product list, so that a run never takes
-// products listed for another company.
+// products listed for another company. The pages change only by their buttons, and the second
+// click of a double-click on one never reaches the page it shows; Escape does not close the
+// wizard.
 
 #include "ui/UModelPrincipal.h"
 
@@ -44,6 +46,7 @@ signals:
     void MousePressionado(QTreeWidgetItem* linha);
 
 protected:
+    void keyPressEvent(QKeyEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
 
@@ -83,6 +86,7 @@ protected:
 
     // Page 1 shown, focus in the registration box.
     void FormShow() override;
+    void keyPressEvent(QKeyEvent* evento) override;
     // Empties the product list; with a registration of 9 digits shows the company's
     // name (empty when there is no such company), else clears it.
     void edtInscVltChange();

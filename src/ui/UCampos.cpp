@@ -24,8 +24,8 @@ namespace {
 
 class TValidadorCampo : public QValidator {
 public:
-    TValidadorCampo(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas)
-        : QValidator(caixa), caixa_(caixa), filtro_(filtro), maiusculas_(maiusculas) {}
+    TValidadorCampo(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas, int maximo)
+        : QValidator(caixa), caixa_(caixa), filtro_(filtro), maiusculas_(maiusculas), maximo_(maximo) {}
 
     State validate(QString& texto, int& posicao) const override {
         QString aceito;
@@ -48,6 +48,11 @@ public:
             }
             aceito.append(c);
         }
+        // The limit is applied to what the filter kept, so that a pasted "200.123.456" fills a
+        // nine-digit box instead of being cut first.
+        if (maximo_ > 0 && aceito.size() > maximo_) {
+            return Invalid;
+        }
         texto = aceito;
         return Acceptable;
     }
@@ -68,6 +73,7 @@ private:
     QLineEdit* caixa_;
     TFiltroCampo filtro_;
     bool maiusculas_;
+    int maximo_;
 };
 
 // Eats the copy, paste and cut key presses of one box, and the middle-button release that
@@ -100,8 +106,8 @@ void RecusarAreaTransferencia(QLineEdit* caixa) {
     caixa->setAcceptDrops(false);
 }
 
-void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas) {
-    caixa->setValidator(new TValidadorCampo(caixa, filtro, maiusculas));
+void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas, int maximo) {
+    caixa->setValidator(new TValidadorCampo(caixa, filtro, maiusculas, maximo));
 }
 
 QString MensagemCaractereRecusado(QChar caractere) {
@@ -110,11 +116,12 @@ QString MensagemCaractereRecusado(QChar caractere) {
         .arg(caractere);
 }
 
-QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar, TFiltroCampo filtro, bool maiusculas) {
+QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar, TFiltroCampo filtro, bool maiusculas,
+                           int maximo) {
     auto* caixa = new QLineEdit(pai);
     caixa->setObjectName(nome);
     caixa->setGeometry(lugar);
-    AplicarFiltro(caixa, filtro, maiusculas);
+    AplicarFiltro(caixa, filtro, maiusculas, maximo);
     return caixa;
 }
 

@@ -34,9 +34,11 @@ enum class TFiltroCampo {
     Numerico, // the numeric key filter: 0 to 9 and the comma
 };
 
-// Installs the entry rules on a box. Text put into the box by the program (setText) goes
-// through the same rules.
-void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas = false);
+// Installs the entry rules on a box, with at most `maximo` characters when it is positive
+// (the limit of the box's rules, not QLineEdit's own maxLength, which would cut a pasted text
+// before the filter drops what it does not take). Text put into the box by the program
+// (setText) goes through the same rules, but is never refused for its length.
+void AplicarFiltro(QLineEdit* caixa, TFiltroCampo filtro, bool maiusculas = false, int maximo = 0);
 
 // Keeps the clipboard away from a box, as the registration box of the company register
 // does: the copy, paste and cut keys (Ctrl+C, Ctrl+V, Ctrl+X and their Insert and Delete
@@ -49,7 +51,7 @@ QString MensagemCaractereRecusado(QChar caractere);
 
 // An edit box with its entry rules.
 QLineEdit* CriarCaixaTexto(QWidget* pai, const char* nome, const QRect& lugar,
-                           TFiltroCampo filtro = TFiltroCampo::Livre, bool maiusculas = false);
+                           TFiltroCampo filtro = TFiltroCampo::Livre, bool maiusculas = false, int maximo = 0);
 
 QLabel* CriarRotulo(const QString& texto, QWidget* pai, const char* nome, const QRect& lugar);
 // Read-only text on a grey, sunken background; it takes the focus by click only, so that a

@@ -1,8 +1,10 @@
 #include "ui/UControles.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
+#include <QStackedWidget>
+#include <QStyleHints>
 
 TImagem::TImagem(QWidget* pai) : QWidget(pai) {
     setMouseTracking(true);
@@ -103,4 +105,30 @@ void TDelegadoGrade::paint(QPainter* pintor, const QStyleOptionViewItem& opcao, 
     pintor->drawLine(opcao.rect.topRight(), opcao.rect.bottomRight());
     pintor->drawLine(opcao.rect.bottomLeft(), opcao.rect.bottomRight());
     pintor->restore();
+}
+
+TTrocaPagina::TTrocaPagina(QStackedWidget* paginas) : QObject(paginas), paginas_(paginas) {}
+
+void TTrocaPagina::Mostrar(QWidget* pagina) {
+    paginas_->setCurrentWidget(pagina);
+    if (!protegida_) {
+        qApp->installEventFilter(this);
+    }
+    protegida_ = pagina;
+    desde_.start();
+}
+
+bool TTrocaPagina::eventFilter(QObject* objeto, QEvent* evento) {
+    const QEvent::Type tipo = evento->type();
+    if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonDblClick && tipo != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    if (!protegida_ || desde_.elapsed() > QGuiApplication::styleHints()->mouseDoubleClickInterval()) {
+        // The guard lasts one interval; the application's events go on unwatched.
+        qApp->removeEventFilter(this);
+        protegida_ = nullptr;
+        return false;
+    }
+    auto* alvo = qobject_cast<QWidget*>(objeto);
+    return alvo && (alvo == protegida_ || protegida_->isAncestorOf(alvo));
 }

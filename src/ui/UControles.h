@@ -1,14 +1,19 @@
 #pragma once
-// The two small controls of the picture windows: a picture that reports clicks, mouse
+// The small controls of the picture windows: a picture that reports clicks, mouse
 // releases and pointer moves and carries a Tag (the menu's tiles, the frame's buttons),
 // and a label that reports clicks (the menu's links). Like the pictures and labels of
-// the original windows, neither passes the mouse on to the control beneath it.
+// the original windows, neither passes the mouse on to the control beneath it. Also the
+// page switch of the windows whose pages change by their own buttons (the wizards).
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QStyledItemDelegate>
 #include <QWidget>
+
+class QStackedWidget;
 
 class TImagem : public QWidget {
     Q_OBJECT
@@ -70,4 +75,23 @@ class TDelegadoGrade : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* pintor, const QStyleOptionViewItem& opcao, const QModelIndex& indice) const override;
+};
+
+// Shows a page of a page control and keeps the rest of a double-click off it: a button of the
+// new page often stands where the pressed one stood (Enviar where Avançar was), and the second
+// click of a double-click must not press it. For the platform's double-click interval after
+// the switch, mouse presses and releases aimed at the new page are dropped.
+class TTrocaPagina : public QObject {
+public:
+    explicit TTrocaPagina(QStackedWidget* paginas);
+
+    void Mostrar(QWidget* pagina);
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    QStackedWidget* paginas_;
+    QPointer<QWidget> protegida_;
+    QElapsedTimer desde_;
 };

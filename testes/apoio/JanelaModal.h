@@ -9,15 +9,16 @@
 
 #include <functional>
 
-// Runs `acao` on the modal window as soon as one is open; gives up after 5 s, so a
-// window that never shows fails the test instead of hanging it.
+// Runs `acao` on the modal window as soon as one is open; gives up after 20 s (a loaded
+// machine may be slow to show it), so a window that never shows fails the test instead of
+// hanging it.
 inline void QuandoModal(std::function<void(QWidget*)> acao) {
     auto* timer = new QTimer;
     auto* relogio = new QElapsedTimer;
     relogio->start();
     QObject::connect(timer, &QTimer::timeout, [timer, relogio, acao]() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal && relogio->elapsed() < 5000) {
+        if (!modal && relogio->elapsed() < 20000) {
             return;
         }
         timer->stop();

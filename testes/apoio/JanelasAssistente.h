@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleHints>
 #include <QStyleOptionViewItem>
 #include <QTest>
 #include <QTimer>
@@ -30,6 +31,33 @@ inline void ClicarCaixaDaLinha(QTreeWidget* lista, QTreeWidgetItem* item) {
 inline void ClicarLinha(QTreeWidget* lista, QTreeWidgetItem* item) {
     QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(item).center());
 }
+
+// Clicks a button that changes the wizard's page, then lets the double-click interval pass: until
+// then the page shown takes no click.
+inline void TrocarPagina(QWidget* botao) {
+    QTest::mouseClick(botao, Qt::LeftButton);
+    QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+}
+
+// Double-clicks a control as the user does: both clicks go to its window at that place, so the
+// second one reaches whatever stands there once the first has been handled.
+inline void DuploCliqueNaJanela(QWidget* controle) {
+    QWidget* janela = controle->window();
+    QTest::mouseDClick(janela->windowHandle(), Qt::LeftButton, {}, controle->mapTo(janela, controle->rect().center()));
+}
+
+// Counts the mouse presses that reach a widget.
+class ContaCliques : public QObject {
+public:
+    explicit ContaCliques(QWidget* alvo) : QObject(alvo) { alvo->installEventFilter(this); }
+    int cliques = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* evento) override {
+        cliques += evento->type() == QEvent::MouseButtonPress || evento->type() == QEvent::MouseButtonDblClick;
+        return false;
+    }
+};
 
 // Ticks of the rows, "10010" style.
 inline QString Marcas(QTreeWidget* lista) {

@@ -69,6 +69,12 @@ ServidorFTP::ServidorFTP(const OpcoesServidorFTP& opcoes) {
         if (opcoes.somenteLeitura) {
             argumentos.push_back("--somente-leitura");
         }
+        if (opcoes.cortarDadosApos > 0) {
+            argumentos.insert(argumentos.end(), {"--cortar-dados", std::to_string(opcoes.cortarDadosApos)});
+        }
+        if (opcoes.cota) {
+            argumentos.push_back("--cota");
+        }
     }
     std::vector<char*> argv;
     for (auto& argumento : argumentos) {

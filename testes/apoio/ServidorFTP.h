@@ -15,6 +15,10 @@ struct OpcoesServidorFTP {
     bool somenteLeitura = false;
     // Accepts connections and never answers a byte.
     bool mudo = false;
+    // Drops the data connection of a store after this many bytes (0: never).
+    long cortarDadosApos = 0;
+    // Refuses every store with "552 ... Exceeded storage allocation.".
+    bool cota = false;
 };
 
 class ServidorFTP {

@@ -39,38 +39,65 @@ TEST(Conectar, AbreOBancoECriaOsModulos) {
     EXPECT_NE(dm.qry_sel.Conexao(), &dm.adocon_korvex);
 }
 
+// Every failure at start-up is one error box, in Portuguese with the engine's own message in
+// brackets, and the program goes no further.
 TEST(Conectar, FalhasMostramACaixaComAMensagemDoMotor) {
     struct Caso {
         const char* nome;
-        bool criarBanco;
-        bool senhaErrada;
+        BancoRuim banco;
         bool criarReferencia;
-        std::string esperado;
+        std::string esperado; // after the path of the database, or the whole text without it
     };
+    const std::string naoEhBanco =
+        ". O arquivo não é um banco de dados do programa, está danificado ou foi protegido com "
+        "outra senha. [file is encrypted or is not a database]";
+    const std::string semArquivo = ". O arquivo do banco de dados não existe ou não pode ser aberto. [unable to open "
+                                   "database file]";
     const Caso casos[] = {
-        {"sem banco", false, false, true, "Descrição do erro:\n\nunable to open database file"},
-        {"senha errada", true, true, true, "Descrição do erro:\n\nfile is encrypted or is not a database"},
-        {"sem referência", true, false, false, "Verifique se existe o seguinte arquivo "},
-        {"nenhum dos dois", false, false, false, "Descrição do erro:\n\nunable to open database file"},
+        {"sem banco", BancoRuim::Ausente, true, semArquivo},
+        {"senha errada", BancoRuim::OutraSenha, true, naoEhBanco},
+        {"arquivo de lixo", BancoRuim::Lixo, true, naoEhBanco},
+        {"arquivo truncado", BancoRuim::Truncado, true,
+         ". O arquivo do banco de dados está danificado ou incompleto. [database disk image is malformed]"},
+        {"nenhum dos dois", BancoRuim::Ausente, false, semArquivo},
     };
     for (const auto& caso : casos) {
-        AmbienteTeste ambiente({caso.criarBanco && !caso.senhaErrada, caso.criarReferencia});
-        if (caso.senhaErrada) {
-            TConexao outra;
-            outra.Criar(CaminhoBancoListagem().string(), "outra senha");
-        }
+        AmbienteTeste ambiente({true, caso.criarReferencia});
+        EstragarBanco(caso.banco);
         CaixasRoteiro caixas;
         Tdm_DatConn dm;
         EXPECT_FALSE(dm.Conectar()) << caso.nome;
-        ASSERT_EQ(caixas.Mostradas().size(), 1u) << caso.nome;
-        const auto& caixa = caixas.Ultima();
-        EXPECT_EQ(caixa.tipo, TipoCaixa::Erro);
-        EXPECT_EQ(caixa.titulo, "Erro conexão");
-        EXPECT_EQ(caixa.texto.rfind(kPrefixoErro + caso.esperado, 0), 0u) << caso.nome << ": " << caixa.texto;
-        if (!caso.criarReferencia && caso.criarBanco) {
-            EXPECT_EQ(caixa.texto, kPrefixoErro + caso.esperado + CaminhoArquivoReferencia().string());
-        }
+        EXPECT_EQ(caixas.Mostradas(),
+                  (std::vector<CaixaMostrada>{{TipoCaixa::Erro, "Erro conexão",
+                                               kPrefixoErro +
+                                                   "Descrição do erro:\n\nNão foi possível abrir o banco de "
+                                                   "dados " +
+                                                   CaminhoBancoListagem().string() + caso.esperado}}))
+            << caso.nome;
     }
+
+    // A file that opens as a database but has none of the listing's tables.
+    AmbienteTeste ambiente;
+    EstragarBanco(BancoRuim::Vazio);
+    CaixasRoteiro caixas;
+    Tdm_DatConn dm;
+    EXPECT_FALSE(dm.Conectar());
+    EXPECT_EQ(caixas.Mostradas(),
+              (std::vector<CaixaMostrada>{
+                  {TipoCaixa::Erro, "Erro conexão",
+                   kPrefixoErro + "Descrição do erro:\n\nO arquivo " + CaminhoBancoListagem().string() +
+                       " não é o banco da listagem de exportação ou está incompleto: falta a tabela KX_EMPRESA."}}));
+}
+
+TEST(Conectar, SemArquivoDeReferenciaNomeiaOArquivo) {
+    AmbienteTeste ambiente({true, false});
+    CaixasRoteiro caixas;
+    Tdm_DatConn dm;
+    EXPECT_FALSE(dm.Conectar());
+    EXPECT_EQ(caixas.Mostradas(),
+              (std::vector<CaixaMostrada>{
+                  {TipoCaixa::Erro, "Erro conexão",
+                   kPrefixoErro + "Verifique se existe o seguinte arquivo " + CaminhoArquivoReferencia().string()}}));
 }
 
 TEST(Pastas, NomeECaminhoDoArquivo) {

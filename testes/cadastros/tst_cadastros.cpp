@@ -275,14 +275,13 @@ private slots:
         QTest::addColumn<bool>("minimizar");
         QTest::addColumn<QString>("titulo");
         QTest::addColumn<QStringList>("rotulos");
-        QTest::addColumn<int>("tamanhoChave");
         QTest::addColumn<QString>("digitadoChave");
         QTest::addColumn<QString>("chave");
         QTest::newRow("empresa") << "empresa" << QSize(644, 260) << true << "Cadastro de Empresas"
-                                 << QStringList{"Insc. Veltran", "Razão Social"} << 9 << "2a0,0.1 23-45678"
+                                 << QStringList{"Insc. Veltran", "Razão Social"} << "2a0,0.1 23-456789"
                                  << "200123456";
         QTest::newRow("unidade") << "unidade" << QSize(517, 259) << false << "Cadastro de Unidade de Medida"
-                                 << QStringList{"Cód. Unidade", "Descrição"} << 32767 << "1a,5.x 0123456789,"
+                                 << QStringList{"Cód. Unidade", "Descrição"} << "1a,5.x 0123456789,"
                                  << "1,50123456789,";
     }
     void janelaDeEdicao() {
@@ -291,7 +290,6 @@ private slots:
         QFETCH(bool, minimizar);
         QFETCH(QString, titulo);
         QFETCH(QStringList, rotulos);
-        QFETCH(int, tamanhoChave);
         QFETCH(QString, digitadoChave);
         QFETCH(QString, chave);
         const Cadastro& c = DoCadastro(cadastro);
@@ -316,7 +314,6 @@ private slots:
             auto* edtDescricao = Controle<QLineEdit>(cad, c.descricao);
             QVERIFY(edtChave->isEnabled());
             QCOMPARE(cad->focusWidget(), edtChave);
-            QCOMPARE(edtChave->maxLength(), tamanhoChave);
             Digitar(edtChave, digitadoChave);
             QCOMPARE(edtChave->text(), chave);
             // Upper case as typed, accents included; blanks kept where they were typed.

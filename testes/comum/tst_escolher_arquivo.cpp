@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 class TstEscolherArquivo : public QObject {
     Q_OBJECT
 
@@ -31,6 +33,13 @@ private slots:
         QStringList filtros, oferecidos;
         QFileDialog::FileMode modo = QFileDialog::AnyFile;
         QuandoModal([&](QWidget* janela) {
+            // A failed check inside returns early: the dialog is closed all the same, so the test
+            // fails instead of waiting on it.
+            const std::unique_ptr<QWidget, void (*)(QWidget*)> fechar(janela, [](QWidget* w) {
+                if (w->isVisible()) {
+                    w->close();
+                }
+            });
             if (auto* dlg = qobject_cast<QFileDialog*>(janela)) {
                 nome = dlg->objectName();
                 titulo = dlg->windowTitle();
@@ -39,7 +48,7 @@ private slots:
                 filtros = dlg->nameFilters();
                 modo = dlg->fileMode();
                 auto* vista = dlg->findChild<QListView*>("listView");
-                QTRY_COMPARE(vista->model()->rowCount(vista->rootIndex()), 2);
+                QTRY_COMPARE_WITH_TIMEOUT(vista->model()->rowCount(vista->rootIndex()), 2, 20000);
                 for (int i = 0; i < 2; ++i) {
                     oferecidos << vista->model()->index(i, 0, vista->rootIndex()).data().toString();
                 }
@@ -50,11 +59,8 @@ private slots:
                     QTest::qWait(50);
                     return dlg->selectedFiles().value(0) == raiz + "/LISTA.TXT";
                 };
-                QTRY_VERIFY(escolherLista());
+                QTRY_VERIFY_WITH_TIMEOUT(escolherLista(), 20000);
                 static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept, through the public slot
-            }
-            if (janela->isVisible()) {
-                janela->close();
             }
         });
         std::string caminho = (raiz + "/insumos.txt").toStdString();

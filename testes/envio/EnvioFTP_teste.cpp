@@ -121,13 +121,21 @@ TEST_F(EnvioFTPTeste, RecusaDoServidorVoltaComoMensagemEPreservaOArquivo) {
     };
     // Options set one by one: designated initializers in this array make g++ 12 at -O3 warn of
     // the password string as maybe uninitialised.
-    OpcoesServidorFTP senhaErrada, somenteLeitura;
+    OpcoesServidorFTP senhaErrada, somenteLeitura, semCota;
     senhaErrada.senha = "outra";
     somenteLeitura.somenteLeitura = true;
+    semCota.cota = true;
     const Caso casos[] = {
-        {senhaErrada, "530 Authentication failed.", {"Conectando com servidor."}},
+        {senhaErrada,
+         "O servidor FTP recusou o usuário ou a senha. [530 Authentication failed.]",
+         {"Conectando com servidor."}},
         {somenteLeitura,
-         "550 Not enough privileges.",
+         "O servidor FTP recusou gravar o arquivo (sem permissão ou arquivo indisponível). [550 Not enough "
+         "privileges.]",
+         {"Conectando com servidor.", "Iniciando envio do arquivo via FTP."}},
+        {semCota,
+         "O servidor FTP não tem espaço para o arquivo (cota da conta excedida ou disco cheio). [552 Requested file "
+         "action aborted. Exceeded storage allocation.]",
          {"Conectando com servidor.", "Iniciando envio do arquivo via FTP."}},
     };
     const fs::path arquivo = Gravar("LE1.TXT", "dados\r\n");
@@ -143,12 +151,36 @@ TEST_F(EnvioFTPTeste, RecusaDoServidorVoltaComoMensagemEPreservaOArquivo) {
     }
 }
 
+// A link that breaks in the middle of the transfer: the upload fails at once with a message in
+// Portuguese (the server's 426 or the broken connection, whichever libcurl sees first; not the
+// reply bound running out), and the local file stays as it was.
+TEST_F(EnvioFTPTeste, ConexaoDeDadosCortadaNoMeioFalhaSemEsperar) {
+    OpcoesServidorFTP cortado;
+    cortado.cortarDadosApos = 64 * 1024;
+    ServidorFTP servidor(cortado);
+    const std::string conteudo = ConteudoBinario();
+    const fs::path arquivo = Gravar("LE1.TXT", conteudo);
+    OpcoesFTP opcoes = Opcoes(servidor.Porta());
+    opcoes.tempoRespostaS = 20;
+
+    const ResultadoFTP resultado = Enviar(arquivo, opcoes);
+
+    EXPECT_FALSE(resultado.sucesso);
+    EXPECT_THAT(resultado.mensagem,
+                ::testing::AnyOf(StartsWith("A conexão com o servidor FTP 127.0.0.1:" +
+                                            std::to_string(servidor.Porta()) + " foi interrompida. ["),
+                                 StartsWith("O servidor FTP interrompeu a transferência do arquivo. [426 ")));
+    EXPECT_THAT(log, ElementsAre("Conectando com servidor.", "Iniciando envio do arquivo via FTP.",
+                                 "Enviando arquivo de " + std::to_string(conteudo.size()) + " bytes ..."));
+    EXPECT_EQ(LerBytes(arquivo), conteudo);
+}
+
 TEST_F(EnvioFTPTeste, PortaFechadaFalhaAoConectar) {
     const int porta = PortaFechada();
     const ResultadoFTP resultado = Enviar(Gravar("LE1.TXT", "dados\r\n"), Opcoes(porta));
     EXPECT_FALSE(resultado.sucesso);
-    EXPECT_THAT(resultado.mensagem,
-                StartsWith("Não foi possível conectar ao servidor FTP 127.0.0.1:" + std::to_string(porta) + ". ["));
+    EXPECT_EQ(resultado.mensagem, "Não foi possível conectar ao servidor FTP 127.0.0.1:" + std::to_string(porta) +
+                                      ". [Couldn't connect to server]");
     EXPECT_THAT(log, ElementsAre("Conectando com servidor."));
 }
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 namespace fs = std::filesystem;
 using ::testing::AllOf;
@@ -251,20 +252,40 @@ TEST_F(ArquivoLE, FalhasDeArquivoSaoErrosDeEntradaSaida) {
     TLExItemProduto produto;
     const std::string semPasta = (ambiente.Raiz() / "nao-existe" / "LE1.TXT").string();
     EXPECT_THAT([&] { produto.AbrirArquivo(semPasta); },
-                ::testing::ThrowsMessage<ErroEntradaSaida>(HasSubstr("Não foi possível criar o arquivo " + semPasta)));
+                ::testing::ThrowsMessage<ErroEntradaSaida>(
+                    ::testing::StrEq("Não foi possível criar o arquivo " + semPasta +
+                                     ": o arquivo ou a pasta não existe [No such file or directory].")));
     EXPECT_THROW(produto.GravarVersao(), ErroEntradaSaida);
     EXPECT_THROW(TLExItemInsumo().GravarInsumo(), ErroEntradaSaida);
     EXPECT_NO_THROW(produto.FecharArquivo());
+}
 
-    // A full disk: the bytes that do not fit are reported, at the latest when the file closes.
-    produto.AbrirArquivo("/dev/full");
-    EXPECT_THROW(
-        {
-            produto.GravarVersao();
-            produto.FecharArquivo();
-        },
-        ErroEntradaSaida);
-    EXPECT_NO_THROW(produto.FecharArquivo());
+// A file under its final name is always complete: while it is written, and after it is
+// discarded, a file of that name already there stays as it was, and nothing else is left.
+TEST_F(ArquivoLE, SoGanhaONomeFinalQuandoCompleto) {
+    const fs::path caminho = pasta / "LE1.TXT";
+    std::ofstream(caminho) << "anterior";
+    const auto nomes = [this] {
+        std::set<std::string> achados;
+        for (const auto& entrada : fs::directory_iterator(pasta)) {
+            achados.insert(entrada.path().filename().string());
+        }
+        return achados;
+    };
+    TLExItemProduto produto = ProdutoExemplo();
+    produto.AbrirArquivo(caminho.string());
+    produto.GravarVersao();
+    produto.GravarProduto();
+    EXPECT_EQ(LerBytes(caminho), "anterior");
+    produto.DescartarArquivo();
+    EXPECT_EQ(LerBytes(caminho), "anterior");
+    EXPECT_EQ(nomes(), std::set<std::string>{"LE1.TXT"});
+
+    produto.AbrirArquivo(caminho.string());
+    produto.GravarVersao();
+    produto.FecharArquivo();
+    EXPECT_EQ(LerBytes(caminho), "VERSAO 07/11/2018\r\n");
+    EXPECT_EQ(nomes(), std::set<std::string>{"LE1.TXT"});
 }
 
 } // namespace

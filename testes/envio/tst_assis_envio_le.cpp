@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -140,6 +141,8 @@ private slots:
         QVERIFY(dm_DatConn->Conectar());
         servidor_ = std::make_unique<ServidorFTP>();
         setenv("KORVEX_FTP_SERVIDOR", servidor_->Endereco().c_str(), 1);
+        // A short double-click interval, so that the waits after each page change stay short.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(150);
     }
 
     void cleanupTestCase() {
@@ -206,7 +209,7 @@ private slots:
         QCOMPARE(lista->selectionBehavior(), QAbstractItemView::SelectRows);
         Capturar("envio_pagina1_vazia");
 
-        Clicar(janela_.get(), "btAvancar");
+        TrocarPagina(Controle(janela_.get(), "btAvancar"));
         QCOMPARE(paginas->currentWidget(), Controle("TabSheet2"));
         QCOMPARE(Controle<QLabel>("Label3")->text(), "Passos: 2 de 2");
         QCOMPARE(Controle<QGroupBox>("rdgFiltro")->title(), "O que desejas fazer agora ?");
@@ -222,7 +225,7 @@ private slots:
         QVERIFY(Controle("btnBuscarDir")->isEnabled());
         QTest::mouseClick(Item(janela_.get(), 0), Qt::LeftButton);
         QVERIFY(!Controle("btnBuscarDir")->isEnabled());
-        Clicar(janela_.get(), "btnVoltar");
+        TrocarPagina(Controle(janela_.get(), "btnVoltar"));
         QCOMPARE(paginas->currentWidget(), Controle("TabSheet1"));
         QVERIFY(caixas_->Mostradas().empty());
     }
@@ -330,13 +333,13 @@ private slots:
     void validacoesNaOrdem() {
         QWidget* janela = janela_.get();
         auto* paginas = Controle<QStackedWidget>("pgCtrlEnvioLE");
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         Clicar(janela, "btnEnviar");
         QCOMPARE(caixas_->Mostradas(), std::vector<CaixaMostrada>{kInformeEmpresa});
 
-        Clicar(janela, "btnVoltar");
+        TrocarPagina(Controle(janela, "btnVoltar"));
         ListarEMarcar(janela, kEmpresa, {});
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         QTest::mouseClick(Item(janela, 1), Qt::LeftButton);
         caixas_->Limpar();
         Clicar(janela, "btnEnviar");
@@ -379,7 +382,7 @@ private slots:
             if (eraOAssistente) {
                 ListarEMarcar(assistente, kEmpresa, {0, 2, 4});
                 marcasAoEnviar << Marcas(Lista(assistente));
-                Clicar(assistente, "btAvancar");
+                TrocarPagina(Controle(assistente, "btAvancar"));
                 Capturar("envio_pagina2");
                 bool capturado = false;
                 QuandoAbrir<TFSplashEnvioLE>([&capturado](TFSplashEnvioLE* splash) {
@@ -435,7 +438,7 @@ private slots:
         const auto comandosAntes = servidor_->Comandos().size();
         QWidget* janela = janela_.get();
         ListarEMarcar(janela, kEmpresa, {4, 1});
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         QTest::mouseClick(Item(janela, 1), Qt::LeftButton);
         caixas_->ResponderPasta(saida.path().toStdString()); // given without the trailing "/"
         Clicar(janela, "btnBuscarDir");
@@ -460,16 +463,17 @@ private slots:
         setenv("KORVEX_FTP_SERVIDOR", recusa.Endereco().c_str(), 1);
         QWidget* janela = janela_.get();
         ListarEMarcar(janela, kEmpresa, {3});
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         Clicar(janela, "btnEnviar");
         setenv("KORVEX_FTP_SERVIDOR", servidor_->Endereco().c_str(), 1);
 
         QVERIFY(!janela->isVisible());
-        QCOMPARE(caixas_->Mostradas(),
-                 (std::vector<CaixaMostrada>{
-                     {TipoCaixa::Erro, "Erro", "530 Authentication failed."},
-                     {TipoCaixa::Informacao, "Erro",
-                      "Erro no Envio do arquivo via FTP! Favor verificar o log de exceções para apurar o erro."}}));
+        QCOMPARE(
+            caixas_->Mostradas(),
+            (std::vector<CaixaMostrada>{
+                {TipoCaixa::Erro, "Erro", "O servidor FTP recusou o usuário ou a senha. [530 Authentication failed.]"},
+                {TipoCaixa::Informacao, "Erro",
+                 "Erro no Envio do arquivo via FTP! Favor verificar o log de exceções para apurar o erro."}}));
         QCOMPARE(caixas_->quadros.back().log,
                  (QStringList{"Início do Envio da LE.", "Exportando informações dos Produtos e Insumos.",
                               "Conectando com servidor.", "Fim do Envio da LE."}));
@@ -491,7 +495,7 @@ private slots:
         ListarEMarcar(janela, "200777888", {0});
         QCOMPARE(Lista(janela)->topLevelItem(0)->text(4), "RELÓGIO D'ÁGUA");
         conexao.Executar("DELETE FROM KX_EXPPRODUTO WHERE emp_inscvlt = '200777888'");
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         Clicar(janela, "btnEnviar");
 
         QVERIFY(!janela->isVisible());
@@ -503,9 +507,67 @@ private slots:
                       "produtos foi carregada. Localize os produtos novamente e repita o envio."}}));
         QCOMPARE(caixas_->quadros.back().log,
                  (QStringList{"Início do Envio da LE.", "Exportando informações dos Produtos e Insumos."}));
-        const auto arquivos = ArquivosLE(Temporaria());
-        QCOMPARE(arquivos.size(), size_t(1));
-        QCOMPARE(LerBytes(arquivos[0]), "VERSAO 07/11/2018\r\n");
+        // The file cut short by the error is not left behind.
+        QVERIFY(fs::is_empty(Temporaria()));
+    }
+
+    // A double-click on Avançar: its second click lands where Enviar now stands and must not
+    // send. Nor does the second click on Voltar reach page 1.
+    void duploCliqueNaoChegaAPaginaMostrada() {
+        QWidget* janela = janela_.get();
+        auto* paginas = Controle<QStackedWidget>("pgCtrlEnvioLE");
+        ListarEMarcar(janela, kEmpresa, {0});
+        const auto comandosAntes = servidor_->Comandos().size();
+
+        DuploCliqueNaJanela(Controle("btAvancar"));
+        QCOMPARE(paginas->currentWidget(), Controle("TabSheet2"));
+        QVERIFY(janela->isVisible());
+        QVERIFY(!JanelaAberta<TFSplashEnvioLE>());
+        QVERIFY(caixas_->Mostradas().empty());
+        QVERIFY(fs::is_empty(Temporaria()));
+        QCOMPARE(servidor_->Comandos().size(), comandosAntes);
+        Capturar("envio_duplo_clique_avancar");
+
+        ContaCliques pagina1(Controle("TabSheet1"));
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        DuploCliqueNaJanela(Controle("btnVoltar"));
+        QCOMPARE(paginas->currentWidget(), Controle("TabSheet1"));
+        QCOMPARE(pagina1.cliques, 0);
+        QCOMPARE(Marcas(Lista(janela)), "10000");
+    }
+
+    // Space ticks and unticks the current row, whichever of its cells the user clicked.
+    void espacoMarcaALinhaCorrente() {
+        ListarEMarcar(janela_.get(), kEmpresa, {});
+        auto* lista = Lista(janela_.get());
+        const QRect ncm = lista->visualRect(lista->model()->index(2, TListaProdutosLE::ColNCM));
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, ncm.center());
+        QCOMPARE(lista->currentItem(), lista->topLevelItem(2));
+        QTest::keyClick(lista, Qt::Key_Space);
+        QCOMPARE(Marcas(lista), "00100");
+        QTest::keyClick(lista, Qt::Key_Down);
+        QTest::keyClick(lista, Qt::Key_Space);
+        QCOMPARE(Marcas(lista), "00110");
+        Capturar("envio_espaco_marca");
+        QTest::keyClick(lista, Qt::Key_Space);
+        QCOMPARE(Marcas(lista), "00100");
+    }
+
+    // The wizard closes by Sair or the close box only: Escape does nothing on either page.
+    void escapeNaoFechaOAssistente() {
+        QWidget* janela = janela_.get();
+        ListarEMarcar(janela, kEmpresa, {1});
+        for (const char* controle : {"edtInscVlt", "lvwProd"}) {
+            QTest::keyClick(Controle(controle), Qt::Key_Escape);
+            QVERIFY2(janela->isVisible(), controle);
+        }
+        TrocarPagina(Controle("btAvancar"));
+        QTest::keyClick(Controle("btnEnviar"), Qt::Key_Escape);
+        QVERIFY(janela->isVisible());
+        QCOMPARE(Marcas(Lista(janela)), "01000");
+        Capturar("envio_escape_pagina2");
+        QTest::mouseClick(janela_->Botao(9), Qt::LeftButton);
+        QVERIFY(!janela->isVisible());
     }
 
     // The progress window: its look, the run a second after it is up, no way to close it

@@ -1,10 +1,12 @@
 #include "apoio/AmbienteTeste.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -103,6 +105,66 @@ TEST_F(AdminTeste, DemoCriaDadosCompletos) {
     // A second run leaves the existing database alone.
     EXPECT_EQ(Admin("demo"), 0) << saida;
     EXPECT_NE(saida.find("já existe"), std::string::npos);
+}
+
+TEST_F(AdminTeste, AjudaVersaoEUsoNasChamadasErradas) {
+    ASSERT_EQ(Admin("--help"), 0);
+    for (const char* comando : {"criar", "referencias PASTA", "demo", "importar INSCRICAO CODPROD ARQUIVO",
+                                "validar INSCRICAO CODPROD ARQUIVO", "sql", "gerar-le", "copia-seguranca DESTINO",
+                                "restaurar ORIGEM", "verificar"}) {
+        EXPECT_NE(saida.find("\n  " + std::string(comando)), std::string::npos) << comando;
+    }
+    ASSERT_EQ(Admin("--versao"), 0);
+    EXPECT_TRUE(
+        std::regex_match(saida, std::regex(R"(korvex-admin \d+\.\d+(\.\d+)? \(SQLCipher com SQLite 3\.\d+\.\d+\)\n)")))
+        << saida;
+
+    struct Caso {
+        const char* args;
+        const char* uso;
+    };
+    const Caso errados[] = {
+        {"", "Uso: korvex-admin COMANDO [ARGUMENTOS]\n"},
+        {"--versao demais", "Comando desconhecido: --versao\n\nUso: korvex-admin COMANDO [ARGUMENTOS]\n"},
+        {"copia-seguranca", "Uso: korvex-admin copia-seguranca DESTINO\n"},
+        {"restaurar a b", "Uso: korvex-admin restaurar ORIGEM\n"},
+        {"verificar agora", "Uso: korvex-admin verificar\n"},
+        {"validar 200123456 1", "Uso: korvex-admin validar INSCRICAO CODPROD ARQUIVO\n"},
+    };
+    for (const auto& caso : errados) {
+        EXPECT_EQ(Admin(caso.args), 2) << caso.args;
+        EXPECT_TRUE(saida.starts_with(caso.uso)) << saida;
+    }
+}
+
+// A listing database that is no database, cut short or protected with another password: every
+// command that opens it says why in Portuguese and ends with status 1, without a crash.
+TEST(AdminBancoRuim, ComandosSaemComStatus1EAMensagem) {
+    struct Caso {
+        BancoRuim banco;
+        std::string causa;
+    };
+    const std::string naoEhBanco = "O arquivo não é um banco de dados do programa, está danificado ou foi protegido "
+                                   "com outra senha. [file is encrypted or is not a database]";
+    const Caso casos[] = {
+        {BancoRuim::OutraSenha, naoEhBanco},
+        {BancoRuim::Lixo, naoEhBanco},
+        {BancoRuim::Truncado,
+         "O arquivo do banco de dados está danificado ou incompleto. [database disk image is malformed]"},
+    };
+    for (const Caso& caso : casos) {
+        AmbienteTeste ambiente;
+        EstragarBanco(caso.banco);
+        const std::string mensagem =
+            "Não foi possível abrir o banco de dados " + CaminhoBancoListagem().string() + ". " + caso.causa + "\n";
+        std::string saida;
+        EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(), "sql 'SELECT count(*) FROM KX_EMPRESA'", saida), 1);
+        EXPECT_EQ(saida, "Erro: " + mensagem);
+        EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(), "importar 200123456 1 /nao/existe.txt", saida), 1);
+        EXPECT_EQ(saida, "Erro conexão: Ocorreu um erro ao tentar efetuar a conexão com o banco!\nDescrição do "
+                         "erro:\n\n" +
+                             mensagem);
+    }
 }
 
 } // namespace

@@ -96,8 +96,9 @@ TEST_F(GerarLETeste, RecusaDoServidorSaiComErroEGuardaOArquivo) {
 
     EXPECT_NE(Admin("200123456 --enviar --produtos 3"), 0);
 
-    EXPECT_THAT(saida, HasSubstr("Erro: 530 Authentication failed.\nFim do Envio da LE.\nErro: Erro no Envio do "
-                                 "arquivo via FTP! Favor verificar o log de exceções para apurar o erro.\n"));
+    EXPECT_THAT(saida, HasSubstr("Erro: O servidor FTP recusou o usuário ou a senha. [530 Authentication failed.]\n"
+                                 "Fim do Envio da LE.\nErro: Erro no Envio do arquivo via FTP! Favor verificar o "
+                                 "log de exceções para apurar o erro.\n"));
     const fs::path arquivo = Linhas(saida).back();
     EXPECT_THAT(Registros(arquivo), ElementsAre("VERSAO 07/11/2018", "P2001234563   "));
 }
@@ -131,6 +132,60 @@ TEST_F(GerarLETeste, PedidosQueNaoPodemSerAtendidos) {
         EXPECT_THAT(saida, HasSubstr(mensagem)) << argumentos;
         EXPECT_THAT(saida, ::testing::Not(HasSubstr("Operação realizada"))) << argumentos;
     }
+}
+
+// A disk that fills while the file is written, and a folder that may not be written to: the
+// message says why in Portuguese, the status is 1, no file is left in the folder (neither cut
+// short nor half-named) and the database is as it was.
+TEST_F(GerarLETeste, ArquivoQueNaoPodeSerGravadoNaoFicaNaPasta) {
+    TConexao conexao;
+    ambiente.Conectar(conexao);
+    // Inputs enough for a file of about 160 KB.
+    for (int codigo = 3; codigo <= 40; ++codigo) {
+        conexao.Executar("INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, "
+                         "exp_ncmins, exp_descins, exp_coeftec) SELECT emp_inscvlt, exp_codprod, " +
+                         std::to_string(codigo) +
+                         ", codunid, exp_tipoins, exp_ncmins, exp_descins, exp_coeftec FROM KX_EXPINSUMO WHERE "
+                         "exp_codprod = 2 AND exp_codins = 1");
+    }
+    const auto contar = [&conexao] {
+        TConsulta q(&conexao);
+        return q.Abrir("SELECT count(*) FROM KX_EXPINSUMO").Texto(0);
+    };
+    const std::string insumos = contar();
+    struct Caso {
+        const char* nome;
+        LimitesProcesso limites;
+        fs::perms permissoes;
+        std::string falha;
+    };
+    LimitesProcesso discoCheio, semPermissao;
+    discoCheio.tamanhoMaximoArquivo = 64 * 1024;
+    semPermissao.respeitarPermissoes = true;
+    const Caso casos[] = {
+        {"disco cheio", discoCheio, fs::perms::owner_all,
+         "gravar o arquivo .*: o arquivo passou do tamanho máximo permitido \\(ou o disco está cheio\\) \\[File too "
+         "large\\]\\."},
+        {"pasta só de leitura", semPermissao, fs::perms::owner_read | fs::perms::owner_exec,
+         "criar o arquivo .*: acesso negado: falta permissão para usar o arquivo ou a pasta \\[Permission "
+         "denied\\]\\."},
+    };
+    const fs::path pasta = ambiente.Raiz() / "saida";
+    for (const Caso& caso : casos) {
+        fs::create_directory(pasta);
+        fs::permissions(pasta, caso.permissoes);
+        EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(), "gerar-le 200123456 --pasta " + pasta.string(), saida, caso.limites),
+                  1)
+            << caso.nome;
+        EXPECT_THAT(Linhas(saida).back(), MatchesRegex("Erro: Não foi possível " + caso.falha)) << caso.nome;
+        EXPECT_THAT(saida, ::testing::Not(HasSubstr("Operação realizada"))) << caso.nome;
+        fs::permissions(pasta, fs::perms::owner_all);
+        EXPECT_TRUE(fs::is_empty(pasta)) << caso.nome;
+        fs::remove_all(pasta);
+    }
+    TConsulta integridade(&conexao);
+    EXPECT_EQ(integridade.Abrir("PRAGMA integrity_check").Texto(0), "ok");
+    EXPECT_EQ(contar(), insumos);
 }
 
 TEST(GerarLE, SemBancoMostraOErroDeConexao) {

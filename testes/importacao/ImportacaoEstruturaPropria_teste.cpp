@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace fs = std::filesystem;
 
@@ -110,6 +111,7 @@ TEST_F(ImportacaoTeste, QualquerErroDesfazTodasAsLinhas) {
         fs::path arquivo;
         std::string mensagem;
         int linhasGravadas;
+        bool outroEscrevendo = false; // another process holds a write transaction meanwhile
     };
     const Caso casos[] = {
         {"three valid lines, then an unknown unit",
@@ -128,13 +130,25 @@ TEST_F(ImportacaoTeste, QualquerErroDesfazTodasAsLinhas) {
         {"empty file", Arquivo({}), "Erro no Arquivo! Este encontra-se VAZIO.", 0},
         {"Ctrl+Z first", Arquivo({"\x1A", arruela}), "Erro no Arquivo! Este encontra-se VAZIO.", 0},
         {"missing file", inexistente,
-         "Não foi possível abrir o arquivo " + inexistente.string() + ": o arquivo não existe.", 0},
+         "Não foi possível abrir o arquivo " + inexistente.string() +
+             ": o arquivo ou a pasta não existe [No such file or directory].",
+         0},
+        // The wait for the other process is bounded; then nothing of this run is written.
+        {"database in use by another process", Arquivo({arruela}),
+         "O banco de dados está em uso por outro programa (outra cópia deste programa ou o korvex-admin). Espere que "
+         "ele termine e repita a operação. [database is locked]",
+         0, true},
     };
     const auto antes = InsumosDoProduto(conexao, kProdutoComInsumos);
     for (const auto& caso : casos) {
         caixas.Limpar();
         passos = 0;
+        std::optional<ProcessoEscritor> escritor;
+        if (caso.outroEscrevendo) {
+            escritor.emplace(ambiente.Banco());
+        }
         EXPECT_EQ(Importar(caso.arquivo), TResultadoImportacao::Falhou) << caso.nome;
+        escritor.reset();
         EXPECT_EQ(importacao.MensagemErro(), caso.mensagem) << caso.nome;
         EXPECT_EQ(caixas.Ultima(),
                   (CaixaMostrada{TipoCaixa::Erro, "Erro",

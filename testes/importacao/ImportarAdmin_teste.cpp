@@ -2,8 +2,10 @@
 
 #include "apoio/AmbienteTeste.h"
 #include "apoio/EstruturaPropria.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -83,6 +85,35 @@ TEST_F(ImportarAdminTeste, RecusasEFalhasNaoMudamNada) {
     }
 }
 
+// The disk fills while the inputs are written (a limit on the size of the process's files): the
+// import is rolled back, the message says so in Portuguese, and the database is sound and as it was.
+TEST_F(ImportarAdminTeste, DiscoQueEncheNoMeioDesfazTudo) {
+    std::vector<std::string> linhas;
+    const std::string especificacao(1000, 'e');
+    for (int i = 0; i < 2000; ++i) {
+        linhas.push_back(MontarLinha({"N", "73181500", "", "Insumo " + std::to_string(i), "000000100000000", "1",
+                                      "PN-" + std::to_string(i), especificacao}));
+    }
+    const fs::path arquivo = GravarArquivoEstruturaPropria(ambiente.Raiz(), linhas);
+    const auto antes = Insumos(kProdutoComInsumos);
+    LimitesProcesso discoCheio;
+    discoCheio.tamanhoMaximoArquivo = static_cast<long>(fs::file_size(ambiente.Banco())) + 512 * 1024;
+
+    EXPECT_EQ(ExecutarAdmin(ambiente.Raiz(),
+                            "importar " + kInscricaoTeste + " " + kProdutoComInsumos + " '" + arquivo.string() + "'",
+                            saida, discoCheio),
+              1);
+
+    EXPECT_THAT(saida, ::testing::EndsWith("Erro: Houve um erro ao executar esta operação! \n\n[Erro de leitura ou "
+                                           "gravação no disco do banco de dados (o disco pode estar cheio ou com "
+                                           "defeito). [disk I/O error]]\n"));
+    TConexao c;
+    ambiente.Conectar(c);
+    TConsulta q(&c);
+    EXPECT_EQ(q.Abrir("PRAGMA integrity_check").Texto(0), "ok");
+    EXPECT_EQ(InsumosDoProduto(c, kProdutoComInsumos), antes);
+}
+
 // Runs korvex-admin importar in a child process with its output discarded.
 pid_t IniciarImportacao(const fs::path& arquivo) {
     posix_spawn_file_actions_t acoes;
@@ -107,10 +138,11 @@ uintmax_t TamanhoArquivo(const fs::path& arquivo) {
     return erro ? 0 : tamanho;
 }
 
-TEST_F(ImportarAdminTeste, ProcessoMortoNoMeioNaoDeixaNada) {
-    // Inputs spread over many NCM codes, as a real listing is, so that the run takes a
-    // few seconds and writes its transaction to the journal as it goes.
-    constexpr int kLinhas = 20000;
+// A file of kLinhasLongo valid inputs spread over many NCM codes, as a real listing is, so that
+// its import takes a few seconds and writes its transaction to the journal as it goes.
+constexpr int kLinhasLongo = 20000;
+
+fs::path ArquivoLongo(const AmbienteTeste& ambiente) {
     constexpr int kNCMs = 1000;
     {
         TConexao c;
@@ -124,12 +156,16 @@ TEST_F(ImportarAdminTeste, ProcessoMortoNoMeioNaoDeixaNada) {
     }
     std::vector<std::string> linhas;
     const std::string especificacao(300, 'e');
-    for (int i = 0; i < kLinhas; ++i) {
+    for (int i = 0; i < kLinhasLongo; ++i) {
         linhas.push_back(
             MontarLinha({i % 2 ? "E" : "N", std::to_string(50000000 + i % kNCMs), "", "Insumo " + std::to_string(i),
                          "000000100000000", "1", "PN-" + std::to_string(i), especificacao}));
     }
-    const fs::path arquivo = GravarArquivoEstruturaPropria(ambiente.Raiz(), linhas);
+    return GravarArquivoEstruturaPropria(ambiente.Raiz(), linhas);
+}
+
+TEST_F(ImportarAdminTeste, ProcessoMortoNoMeioNaoDeixaNada) {
+    const fs::path arquivo = ArquivoLongo(ambiente);
     const fs::path wal = ambiente.Banco().string() + "-wal";
     const auto antes = Insumos(kProdutoComInsumos);
 
@@ -179,11 +215,89 @@ TEST_F(ImportarAdminTeste, ProcessoMortoNoMeioNaoDeixaNada) {
             mortosNoMeio += morto ? 1 : 0;
         } else {
             // Killed after the commit (or not killed at all): then every line is there.
-            EXPECT_EQ(depois.size(), antes.size() + kLinhas) << ponto.nome;
+            EXPECT_EQ(depois.size(), antes.size() + kLinhasLongo) << ponto.nome;
             c.Executar("DELETE FROM KX_EXPINSUMO WHERE exp_codprod = 1 AND exp_codins > 7");
         }
     }
     EXPECT_GE(mortosNoMeio, 4) << "most kills must land while the import runs";
+}
+
+TEST_F(ImportarAdminTeste, CopiaDuranteImportacaoTemNenhumaOuTodasAsLinhas) {
+    const fs::path arquivo = ArquivoLongo(ambiente);
+    const fs::path wal = ambiente.Banco().string() + "-wal";
+    const size_t antes = Insumos(kProdutoComInsumos).size();
+    const pid_t pid = IniciarImportacao(arquivo);
+    ASSERT_GT(pid, 0);
+    int status = 0;
+    bool terminou = false;
+    // The first copy is taken once the run has written part of its transaction to the journal,
+    // the next ones one after another until it ends, and a last one after its commit.
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (TamanhoArquivo(wal) < (1u << 20) && std::chrono::steady_clock::now() < limite &&
+           !(terminou = waitpid(pid, &status, WNOHANG) == pid)) {
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    std::vector<fs::path> copias;
+    for (bool ultima = false; !ultima;) {
+        ultima = terminou;
+        copias.push_back(ambiente.Raiz() / ("copia-" + std::to_string(copias.size()) + ".db"));
+        ASSERT_EQ(Admin("copia-seguranca '" + copias.back().string() + "'"), 0) << saida;
+        terminou = terminou || waitpid(pid, &status, WNOHANG) == pid;
+    }
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    std::vector<size_t> quantidades;
+    for (const auto& copia : copias) {
+        TConexao c;
+        c.Abrir(copia.string(), kSenhaBanco);
+        TConsulta q(&c);
+        EXPECT_EQ(q.Abrir("PRAGMA integrity_check").Texto(0), "ok") << copia;
+        quantidades.push_back(InsumosDoProduto(c, kProdutoComInsumos).size());
+        EXPECT_TRUE(quantidades.back() == antes || quantidades.back() == antes + kLinhasLongo) << quantidades.back();
+    }
+    EXPECT_EQ(quantidades.front(), antes) << "the first copy must be taken while the import runs";
+    EXPECT_EQ(quantidades.back(), antes + kLinhasLongo);
+}
+
+TEST_F(ImportarAdminTeste, ValidarMostraCadaLinhaInvalidaSemGravarNada) {
+    const fs::path arquivo = GravarArquivoEstruturaPropria(
+        ambiente.Raiz(), {
+                             MontarLinha({"N", "73181500", "", "Arruela"}),
+                             MontarLinha({"N", "73181500", "", ""}),
+                             MontarLinha({"N", "73181500", "", "ARRUELA"}),
+                             MontarLinha({"p", "85299020", "0001", ""}),
+                             MontarLinha({"P", "73181500", "0001", "", "000000100000000", "1", "", "Aço"}),
+                             MontarLinha({"N", "73181500", "", "Parafuso M3", "000000100000000", "2", "", "Aço inox"}),
+                             MontarLinha({"E", "39269090", "", "Gabinete", "000000000000000", "1", "", "ABS"}),
+                             MontarLinha({"E", "39269090", "", "Gabinete", "000000100000000", "1", "", "ABS"}),
+                         });
+    const auto antes = Insumos(kProdutoComInsumos);
+    EXPECT_EQ(Admin("validar " + kInscricaoTeste + " 1 '" + arquivo.string() + "'"), 1);
+    EXPECT_EQ(saida,
+              "linha 2: Erro na Descrição! Descrição referente ao Insumo do Tipo [Nacional] e NCM [73181500] "
+              "encontra-se VAZIA\n"
+              "linha 3: Erro no Insumo! Insumo do Tipo [Nacional] e NCM [73181500] JA cadastrado\n"
+              "linha 4: Erro no Tipo do Insumo! Tipo do Insumo [p] não existe.\n"
+              "linha 5: Erro na NCM! NCM [73181500] vinculada ao Produto Vlt. [0401] não encontrada em PRJ_NCM. Favor "
+              "providenciar atualização da tabela PRJ_NCM, ou corrigir o campo NCM_CODIGO no cadastro de insumos.\n"
+              "linha 6: Erro no Insumo! Insumo do Tipo [Nacional] e NCM [73181500] JA cadastrado\n"
+              "linha 7: Erro no Coeficiente Técnico! Coeficiente Técnico referente ao Insumo do Tipo [Estrangeiro] e "
+              "NCM [39269090] encontra-se VAZIO\n"
+              "6 linhas inválidas de 8.\n");
+    EXPECT_EQ(Insumos(kProdutoComInsumos), antes);
+
+    // A valid file passes and is still not stored: importing it afterwards numbers its inputs from 1.
+    const fs::path valido = GravarArquivoEstruturaPropria(
+        ambiente.Raiz(), {MontarLinha({"N", "73181500", "", "Arruela"}), MontarLinha({"R", "73181500", "", "Porca"})});
+    EXPECT_EQ(Admin("validar " + kInscricaoTeste + " 2 '" + valido.string() + "'"), 0);
+    EXPECT_EQ(saida, "Arquivo válido: 2 linhas passaram por todas as verificações da importação.\n");
+    EXPECT_TRUE(Insumos(kProdutoVazio).empty());
+    ASSERT_EQ(Admin("importar " + kInscricaoTeste + " 2 '" + valido.string() + "'"), 0) << saida;
+    EXPECT_EQ(Insumos(kProdutoVazio).front().substr(0, 14), kInscricaoTeste + "|2|1|");
+
+    const fs::path vazio = GravarArquivoEstruturaPropria(ambiente.Raiz(), {});
+    EXPECT_EQ(Admin("validar " + kInscricaoTeste + " 2 '" + vazio.string() + "'"), 1);
+    EXPECT_EQ(saida, "Erro: Erro no Arquivo! Este encontra-se VAZIO.\n");
 }
 
 } // namespace

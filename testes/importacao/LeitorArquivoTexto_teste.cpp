@@ -78,8 +78,8 @@ TEST(LeitorArquivoTexto, ArquivoQueNaoPodeSerAberto) {
         TclsLeitorArquivoTexto leitor(inexistente);
         FAIL() << "opened a missing file";
     } catch (const ErroEntradaSaida& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Não foi possível abrir o arquivo " + inexistente.string() + ": o arquivo não existe.");
+        EXPECT_EQ(std::string(e.what()), "Não foi possível abrir o arquivo " + inexistente.string() +
+                                             ": o arquivo ou a pasta não existe [No such file or directory].");
     }
     EXPECT_THROW(TclsLeitorArquivoTexto leitor(fs::temp_directory_path()), ErroEntradaSaida);
 }

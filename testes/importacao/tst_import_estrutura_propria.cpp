@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -94,14 +95,15 @@ class TstImportEstruturaPropria : public QObject {
         Digitar(Controle(janela, "edtInscVlt"), kEmpresa);
         QTest::mouseClick(Controle(janela, "botao5"), Qt::LeftButton);
     }
-    // Ticks a row with the keyboard: the row becomes current and Space ticks it.
+    // Ticks a row with the keyboard: a cell of the row other than the first becomes current
+    // and Space ticks the row.
     void MarcarPeloTeclado(QTreeWidget* lista, int linha) {
-        lista->setCurrentItem(lista->topLevelItem(linha));
+        lista->setCurrentItem(lista->topLevelItem(linha), TListaProdutosLE::ColNCM);
         QTest::keyClick(lista, Qt::Key_Space);
     }
     // Chooses the file with the dialog, goes to page 2 and presses Importar.
     void Importar(QWidget* janela, const std::filesystem::path& arquivo) {
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         arquivos_->ResponderArquivo(arquivo.string());
         Clicar(janela, "btnBuscarDir");
         Clicar(janela, "btnEnviar");
@@ -118,6 +120,8 @@ private slots:
         dm_DatConn = std::make_unique<Tdm_DatConn>();
         QVERIFY(dm_DatConn->Conectar());
         ambiente_->Conectar(conexao_);
+        // A short double-click interval, so that the waits after each page change stay short.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(150);
     }
 
     void cleanupTestCase() {
@@ -156,7 +160,7 @@ private slots:
         QVERIFY(!janela_->findChild<QWidget*>("rdgFiltro"));
         Capturar("importacao_pagina1_vazia");
 
-        Clicar(janela_.get(), "btAvancar");
+        TrocarPagina(Controle(janela_.get(), "btAvancar"));
         QCOMPARE(Controle<QStackedWidget>("pgCtrlEnvioLE")->currentWidget(), Controle("TabSheet2"));
         QCOMPARE(Controle<QLabel>("Label3")->text(), "Passos: 2 de 2");
         QCOMPARE(Controle<QGroupBox>("gbxCaminho")->title(),
@@ -175,7 +179,7 @@ private slots:
         QCOMPARE(arquivos_->Pedidos()[0].caminho, "");
         QCOMPARE(arquivos_->Pedidos()[1].caminho, "/dados/insumos.txt");
         Capturar("importacao_pagina2");
-        Clicar(janela_.get(), "btnVoltar");
+        TrocarPagina(Controle(janela_.get(), "btnVoltar"));
         QCOMPARE(Controle<QStackedWidget>("pgCtrlEnvioLE")->currentWidget(), Controle("TabSheet1"));
         QVERIFY(caixas_->Mostradas().empty());
     }
@@ -208,24 +212,47 @@ private slots:
         QVERIFY(caixas_->Mostradas().empty());
     }
 
+    // The second click of a double-click on Avançar lands where Importar now stands: it must not
+    // press it (here it would ask for the company); nor does the one on Voltar reach page 1.
+    // Escape closes the wizard on neither page.
+    void duploCliqueEEscapeNaoAgem() {
+        QWidget* janela = janela_.get();
+        auto* paginas = Controle<QStackedWidget>("pgCtrlEnvioLE");
+        DuploCliqueNaJanela(Controle("btAvancar"));
+        QCOMPARE(paginas->currentWidget(), Controle("TabSheet2"));
+        QVERIFY(caixas_->Mostradas().empty());
+        QTest::keyClick(Controle("btnBuscarDir"), Qt::Key_Escape);
+        QVERIFY(janela->isVisible());
+        Capturar("importacao_duplo_clique_avancar");
+
+        ContaCliques pagina1(Controle("TabSheet1"));
+        QTest::qWait(QGuiApplication::styleHints()->mouseDoubleClickInterval() + 50);
+        DuploCliqueNaJanela(Controle("btnVoltar"));
+        QCOMPARE(paginas->currentWidget(), Controle("TabSheet1"));
+        QCOMPARE(pagina1.cliques, 0);
+        QTest::keyClick(Controle("edtInscVlt"), Qt::Key_Escape);
+        QVERIFY(janela->isVisible());
+        QVERIFY(caixas_->Mostradas().empty());
+    }
+
     void validacoesNaOrdem() {
         QWidget* janela = janela_.get();
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         Clicar(janela, "btnEnviar");
         QCOMPARE(caixas_->Mostradas(), std::vector<CaixaMostrada>{kInformeEmpresa});
         QTest::mouseClick(Controle(janela, "botao5"), Qt::LeftButton);
         QCOMPARE(caixas_->Mostradas(), (std::vector<CaixaMostrada>{kInformeEmpresa, kInformeEmpresa}));
 
-        Clicar(janela, "btnVoltar");
+        TrocarPagina(Controle(janela, "btnVoltar"));
         Listar(janela);
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         caixas_->Limpar();
         Clicar(janela, "btnEnviar");
         QCOMPARE(caixas_->Mostradas(), std::vector<CaixaMostrada>{kNenhumItem});
 
-        Clicar(janela, "btnVoltar");
+        TrocarPagina(Controle(janela, "btnVoltar"));
         ClicarCaixaDaLinha(Lista(janela), Lista(janela)->topLevelItem(0));
-        Clicar(janela, "btAvancar");
+        TrocarPagina(Controle(janela, "btAvancar"));
         caixas_->Limpar();
         Clicar(janela, "btnEnviar");
         QCOMPARE(caixas_->Mostradas(), std::vector<CaixaMostrada>{kSemArquivo});
@@ -264,7 +291,7 @@ private slots:
                         }
                     });
                 });
-                Clicar(assistente, "btAvancar");
+                TrocarPagina(Controle(assistente, "btAvancar"));
                 Clicar(assistente, "btnBuscarDir");
                 Clicar(assistente, "btnEnviar");
             }

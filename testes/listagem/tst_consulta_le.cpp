@@ -156,7 +156,6 @@ private slots:
         }
         QCOMPARE(janela_->GroupBox1->title(), " Filtro de Pesquisa");
         QCOMPARE(janela_->Label1->text(), "Insc. Veltran");
-        QCOMPARE(janela_->edtInscVlt->maxLength(), 9);
         QCOMPARE(janela_->focusWidget(), janela_->edtInscVlt);
         QCOMPARE(janela_->sbtPesq->toolTip(), "Buscar Inscrição Veltran");
         QVERIFY(janela_->staRazSoc->isReadOnly());
@@ -191,6 +190,7 @@ private slots:
         QTest::newRow("vírgula") << "20012345,"
                                  << "";
         QTest::newRow("letra descartada") << "2001x23456" << kRazao;
+        QTest::newRow("décimo dígito recusado") << "2001234567" << kRazao;
     }
     void inscricaoMostraAEmpresa() {
         QFETCH(QString, digitado);

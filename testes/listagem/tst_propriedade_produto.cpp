@@ -175,7 +175,6 @@ private slots:
             QCOMPARE(j->lblCodModEmp->text(), "Código do Modelo na Empresa");
             QCOMPARE(j->btnVisIns->text(), " &Visualizar Insumos");
             QVERIFY(!j->btnVisIns->isEnabled());
-            QCOMPARE(j->edtCodProdVlt->maxLength(), 4);
             QVERIFY(!j->cmbTipoProd->isEditable());
             for (QLineEdit* caixa : {j->edtCodProdVlt, j->edtDescModelo, j->edtCodNCM, j->edtCodUnid}) {
                 QVERIFY(caixa->text().isEmpty());
@@ -269,6 +268,8 @@ private slots:
                                  << "" << 0;
         QTest::newRow("letra descartada") << "04a06"
                                           << "Telefone celular" << 2;
+        QTest::newRow("quinto dígito recusado") << "04067"
+                                                << "Telefone celular" << 2;
     }
     // Every change of the code empties the NCM and the unit, whatever it gives.
     void codigoDoProdutoDigitado() {

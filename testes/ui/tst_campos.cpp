@@ -51,11 +51,20 @@ private slots:
     }
 
     void colar_filtra_o_texto_colado() {
+        // The limit counts what the filter kept: a registration pasted with its points fills
+        // the nine-digit box; a tenth digit, typed or pasted, is refused.
         QLineEdit digitos;
-        AplicarFiltro(&digitos, TFiltroCampo::Digitos);
+        AplicarFiltro(&digitos, TFiltroCampo::Numerico, false, 9);
         QApplication::clipboard()->setText("200.123.456");
         digitos.paste();
         QCOMPARE(digitos.text(), QString("200123456"));
+        digitos.setCursorPosition(3);
+        QTest::keyClick(&digitos, Qt::Key_7);
+        QCOMPARE(digitos.text(), QString("200123456"));
+        digitos.clear();
+        QApplication::clipboard()->setText("2001234567");
+        digitos.paste();
+        QCOMPARE(digitos.text(), QString());
 
         QLineEdit livre;
         AplicarFiltro(&livre, TFiltroCampo::Livre);
