@@ -136,7 +136,9 @@ void TConexao::Configurar(const std::string& senha) {
     // A wrong key, or a file that is not a database or is cut short, only shows at the first
     // read: read now, so that opening fails.
     ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
-    RegistrarFuncoesJet(banco_);
+    if (RegistrarFuncoesJet(banco_) != SQLITE_OK) {
+        FalhaBanco(banco_);
+    }
 }
 
 void TConexao::LiberarCache() {
@@ -165,13 +167,23 @@ sqlite3_stmt* TConexao::Preparar(const std::string& sqlTraduzido) {
         return it->second;
     }
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(banco_, sqlTraduzido.c_str(), static_cast<int>(sqlTraduzido.size()), &stmt, nullptr) !=
+    const char* resto = nullptr;
+    if (sqlite3_prepare_v2(banco_, sqlTraduzido.c_str(), static_cast<int>(sqlTraduzido.size()), &stmt, &resto) !=
         SQLITE_OK) {
         sqlite3_finalize(stmt);
         FalhaBanco(banco_);
     }
     if (!stmt) {
         throw ErroBanco("A instrução SQL está vazia.");
+    }
+    // The engine prepares the first statement only: whatever follows it would be dropped
+    // without a word, so a second statement is refused.
+    for (const char* c = resto; c && c < sqlTraduzido.c_str() + sqlTraduzido.size(); ++c) {
+        if (*c != ';' && !std::isspace(static_cast<unsigned char>(*c))) {
+            sqlite3_finalize(stmt);
+            throw ErroBanco("Instrução SQL recusada: há mais de um comando, separados por \";\"; execute um de "
+                            "cada vez.");
+        }
     }
     if (cache_->comandos.size() >= kLimiteCache) {
         LiberarCache();
