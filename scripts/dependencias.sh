@@ -6,7 +6,7 @@ set -euo pipefail
 PACOTES=(
     g++ cmake make pkg-config clang-format
     qt6-base-dev libgl-dev qt6-translations-l10n
-    libsqlcipher-dev sqlcipher libssl-dev
+    libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev
     libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev

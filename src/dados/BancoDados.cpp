@@ -3,7 +3,6 @@
 #include "comum/Erros.h"
 #include "comum/Falhas.h"
 #include "comum/Numeros.h"
-#include "dados/ChaveBanco.h"
 #include "dados/DialetoJet.h"
 #include "dados/Esquema.h"
 
@@ -114,7 +113,7 @@ void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha
     banco_ = banco;
     arquivo_ = arquivo;
     try {
-        Configurar(senha, novo);
+        Configurar(senha);
         if (novo) {
             ExecutarSimples(banco_, "PRAGMA journal_mode = WAL;");
         } else {
@@ -129,32 +128,20 @@ void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha
     }
 }
 
-void TConexao::Configurar(const std::string& senha, bool novo) {
+void TConexao::Configurar(const std::string& senha) {
+    if (sqlite3_key(banco_, senha.data(), static_cast<int>(senha.size())) != SQLITE_OK) {
+        FalhaBanco(banco_);
+    }
     // Another process writing to the database holds this connection for at most this long;
     // then the operation fails, telling the user that the database is in use.
     sqlite3_busy_timeout(banco_, kEsperaBancoOcupadoMs);
     sqlite3_extended_result_codes(banco_, 0);
     // A wrong key, or a file that is not a database or is cut short, only shows at the first
     // read: read now, so that opening fails.
-    const auto chavear = [this](const std::string& chave) {
-        if (sqlite3_key(banco_, chave.data(), static_cast<int>(chave.size())) != SQLITE_OK) {
-            FalhaBanco(banco_);
-        }
-        ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
-    };
-    // An existing file is keyed with the key already derived from the password for it, when there
-    // is one (the list query's connection opens the file the main connection opened). Should that
-    // key not read the file, the password is given as usual: the engine's own message then says why.
-    const std::string derivada = novo ? std::string() : ChaveBrutaBanco(arquivo_, senha);
-    try {
-        chavear(derivada.empty() ? senha : derivada);
-    } catch (const ErroBanco&) {
-        if (derivada.empty()) {
-            throw;
-        }
-        chavear(senha);
+    ExecutarSimples(banco_, "SELECT count(*) FROM sqlite_master;");
+    if (RegistrarFuncoesJet(banco_) != SQLITE_OK) {
+        FalhaBanco(banco_);
     }
-    RegistrarFuncoesJet(banco_);
 }
 
 void TConexao::LiberarCache() {
@@ -183,13 +170,23 @@ sqlite3_stmt* TConexao::Preparar(const std::string& sqlTraduzido) {
         return it->second;
     }
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(banco_, sqlTraduzido.c_str(), static_cast<int>(sqlTraduzido.size()), &stmt, nullptr) !=
+    const char* resto = nullptr;
+    if (sqlite3_prepare_v2(banco_, sqlTraduzido.c_str(), static_cast<int>(sqlTraduzido.size()), &stmt, &resto) !=
         SQLITE_OK) {
         sqlite3_finalize(stmt);
         FalhaBanco(banco_);
     }
     if (!stmt) {
         throw ErroBanco("A instrução SQL está vazia.");
+    }
+    // The engine prepares the first statement only: whatever follows it would be dropped
+    // without a word, so a second statement is refused.
+    for (const char* c = resto; c && c < sqlTraduzido.c_str() + sqlTraduzido.size(); ++c) {
+        if (*c != ';' && !std::isspace(static_cast<unsigned char>(*c))) {
+            sqlite3_finalize(stmt);
+            throw ErroBanco("Instrução SQL recusada: há mais de um comando, separados por \";\"; execute um de "
+                            "cada vez.");
+        }
     }
     if (cache_->comandos.size() >= kLimiteCache) {
         LiberarCache();

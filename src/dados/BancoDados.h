@@ -4,9 +4,12 @@
 // (statement text, results read fully on open and walked row by row). Statements are
 // written in the program's Jet dialect; the layer gives them their Jet meaning:
 //  - mid(text, start, length) and switch(cond, value, ...) are SQL functions;
-//  - a table alias in UPDATE or DELETE, and alias-qualified columns there, are removed;
+//  - a table alias in UPDATE or DELETE keeps meaning the target table, also inside
+//    sub-queries; DELETE * FROM is accepted; & joins texts;
+//  - one statement at a time; comments and parameter markers outside quotes are refused;
 //  - text comparisons, LIKE, ORDER BY and MAX ignore the case of every Windows-1252
-//    letter, accented ones included (collation JET and a folding LIKE);
+//    letter, accented ones included (collation JET and a folding LIKE, which also
+//    knows Jet's character lists [abc], [a-c] and [!a]);
 //  - columns are found by name without regard to case;
 //  - NULL reads as empty text, a floating-point value reads as text in the general
 //    format with a decimal comma ("1,5").
@@ -65,7 +68,7 @@ public:
 
 private:
     void AbrirArquivo(const std::string& arquivo, const std::string& senha, int flags, bool novo);
-    void Configurar(const std::string& senha, bool novo);
+    void Configurar(const std::string& senha);
     void LiberarCache();
 
     sqlite3* banco_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -220,13 +221,21 @@ TEST(TclsItemRegistro, ConexaoDoAncestral) {
     EXPECT_EQ(MensagemDe([&] { sozinho.ObterConexaoMainFrame(); }),
               "Não existe nenhuma conexão [MainFrame] que o objeto [Sozinho] da classe [TRegProduto] possa usar!");
 
-    ConexaoGravadora conexao;
-    externo.ConexaoOracle = &conexao;
+    auto primeira = std::make_unique<ConexaoGravadora>();
+    externo.ConexaoOracle = primeira.get();
     interno->Codigo->SetValor(9);
     EXPECT_EQ(interno->IncluirOracle(), 1);
-    EXPECT_EQ(interno->ConexaoOracle, &conexao);
-    EXPECT_EQ(conexao.executados.size(), 1u);
+    EXPECT_EQ(primeira->executados.size(), 1u);
     EXPECT_EQ(interno->ConexaoMainFrame, nullptr);
+    // The inherited connection is looked up at each use, never kept: once the ancestor
+    // switches to another one and the first is gone, the record runs on the new one.
+    ASSERT_EQ(interno->ConexaoOracle, nullptr);
+    ConexaoGravadora segunda;
+    externo.ConexaoOracle = &segunda;
+    primeira.reset();
+    interno->Codigo->SetValor(10);
+    EXPECT_EQ(interno->IncluirOracle(), 1);
+    EXPECT_EQ(segunda.executados.size(), 1u);
 }
 
 TEST(TclsItemRegistro, ItemAninhadoAlteradoAlteraORegistro) {
@@ -408,4 +417,67 @@ TEST(TclsItemVetRegistros, CopiarECompararPorNome) {
 
     copia.Limpar();
     EXPECT_EQ(copia.QuantidadeRegistros(), 0);
+}
+
+// A caller may destroy a list that a data item made as its child: the item forgets it and
+// goes on as if the list were empty.
+TEST(TclsItemDado, ListasPropriasDestruidasSaoEsquecidas) {
+    TRegProduto registro(nullptr, "Registro");
+    new TRegProduto(registro.FListaItens, "Interno");
+    TRegProduto outro(nullptr, "Outro");
+    outro.Codigo->SetValor(1);
+
+    delete registro.FListaCmps;
+    ASSERT_EQ(registro.FListaCmps, nullptr);
+    EXPECT_EQ(registro.QuantidadeCampos(), 0);
+    EXPECT_EQ(MensagemDe([&] { registro.Campo(0); }), "Indice [0] está fora dos limites da lista");
+    EXPECT_EQ(MensagemDe([&] { registro.InsertOracle(); }), "Não existe campos para sere inseridos na tabela!");
+    EXPECT_EQ(registro.SelectOracle(), " SELECT * FROM PRODUTO");
+    registro.Copiar(outro);
+    EXPECT_EQ(registro.CamposCopiados, 0);
+    EXPECT_TRUE(registro.Comparar(outro));
+    outro.Copiar(registro);
+    EXPECT_EQ(outro.CamposCopiados, 0);
+
+    delete registro.FListaItens;
+    delete registro.FListaVincs;
+    ASSERT_EQ(registro.FListaItens, nullptr);
+    ASSERT_EQ(registro.FListaVincs, nullptr);
+    EXPECT_EQ(registro.QuantidadeFilhos(), 0);
+    registro.Copiar(outro);
+    EXPECT_EQ(registro.ItensCopiados, 0);
+    EXPECT_TRUE(outro.Comparar(registro));
+
+    TclsItemVetRegistros vetor(nullptr, "Vetor");
+    vetor.FListaRegs->ClasseRegistro = ClasseRegistroDe<TRegProduto>();
+    vetor.FListaRegs->AdicionarCopia(outro);
+    TclsItemVetRegistros copia(nullptr, "Copia");
+    copia.FListaRegs->ClasseRegistro = ClasseRegistroDe<TRegProduto>();
+    delete vetor.FListaRegs;
+    ASSERT_EQ(vetor.FListaRegs, nullptr);
+    EXPECT_EQ(vetor.QuantidadeRegistros(), 0);
+    EXPECT_THROW(vetor.Registro(0), ErroGeral);
+    EXPECT_EQ(vetor.InsertOracle(), "");
+    EXPECT_EQ(
+        MensagemDe([&] { vetor.SelectOracle(); }),
+        "Não foi definida a classe de registro para o vetor de registro [Vetor] da classe [TclsItemVetRegistros]");
+    copia.Copiar(vetor);
+    EXPECT_EQ(copia.RegistrosCopiados, 0);
+    vetor.Limpar();
+}
+
+TEST(TclsItemVetRegistros, RegistroAuxiliarDestruidoEEsquecido) {
+    TclsItemVetRegistros vetor(nullptr, "Vetor");
+    vetor.FListaRegs->ClasseRegistro = ClasseRegistroDe<TRegProduto>();
+    vetor.SelectOracle();
+    auto resultado = Produtos(3);
+    vetor.Consulta = &resultado;
+    vetor.Limite = 3;
+
+    delete vetor.FRegDado;
+    ASSERT_EQ(vetor.FRegDado, nullptr);
+    EXPECT_EQ(vetor.Ler(0), 0);
+    EXPECT_EQ(vetor.SelectMainFrame(), " SELECT * FROM PRODMF") << "the next SELECT makes it again";
+    ASSERT_NE(vetor.FRegDado, nullptr);
+    EXPECT_EQ(vetor.Ler(0), 3);
 }

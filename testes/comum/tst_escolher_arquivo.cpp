@@ -52,14 +52,14 @@ private slots:
                 for (int i = 0; i < 2; ++i) {
                     oferecidos << vista->model()->index(i, 0, vista->rootIndex()).data().toString();
                 }
-                // The dialog applies its starting selection once the folder has loaded, which may
-                // come after the rows show up; choose again until the choice holds.
-                const auto escolherLista = [&] {
-                    dlg->selectFile(raiz + "/LISTA.TXT");
-                    QTest::qWait(50);
-                    return dlg->selectedFiles().value(0) == raiz + "/LISTA.TXT";
-                };
-                QTRY_VERIFY_WITH_TIMEOUT(escolherLista(), 20000);
+                // The user clicks LISTA.TXT in the list: the click replaces whatever the dialog
+                // selected itself (it selects the starting file once the folder has loaded).
+                const int linha = oferecidos.indexOf("LISTA.TXT");
+                QVERIFY(linha >= 0);
+                vista->selectionModel()->setCurrentIndex(vista->model()->index(linha, 0, vista->rootIndex()),
+                                                         QItemSelectionModel::ClearAndSelect |
+                                                             QItemSelectionModel::Rows);
+                QCOMPARE(dlg->selectedFiles(), QStringList{raiz + "/LISTA.TXT"});
                 static_cast<QDialog*>(dlg)->accept(); // QFileDialog::accept, through the public slot
             }
         });

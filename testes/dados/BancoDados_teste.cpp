@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -43,12 +44,117 @@ TEST_F(BancoDadosTeste, TextoEntreAspasNuncaEAlterado) {
     EXPECT_EQ(conexao.Executar(" DELETE    FROM KX_EMPRESA T1   WHERE T1.emp_inscvlt = '200123456'"), 1);
 }
 
+// Companies 1, 2 and 3; company 1 has products 1 and 2, company 3 product 1.
+class AliasTeste : public BancoDadosTeste {
+protected:
+    void SetUp() override {
+        BancoDadosTeste::SetUp();
+        conexao.Executar("INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao) VALUES ('1', 'A'), ('2', 'B'), ('3', 'C')");
+        conexao.Executar("INSERT INTO KX_EXPPRODUTO (emp_inscvlt, exp_codprod) VALUES ('1', 1), ('1', 2), ('3', 1)");
+    }
+    std::string Razoes() {
+        std::string razoes;
+        for (TConsulta& q = consulta.Abrir("SELECT emp_razao FROM KX_EMPRESA ORDER BY emp_inscvlt"); !q.Fim();
+             q.Proximo()) {
+            razoes += q.Texto("emp_razao") + " ";
+        }
+        return razoes;
+    }
+    TConsulta consulta{&conexao};
+};
+
+TEST_F(AliasTeste, OAliasDeUpdateEDeleteContinuaSendoATabela) {
+    EXPECT_EQ(conexao.Executar("UPDATE KX_EMPRESA T1 SET T1.emp_razao = 'X' WHERE EXISTS (SELECT * FROM "
+                               "KX_EXPPRODUTO P WHERE P.emp_inscvlt = T1.emp_inscvlt)"),
+              2);
+    EXPECT_EQ(Razoes(), "X B X ");
+    EXPECT_EQ(conexao.Executar("DELETE FROM KX_EMPRESA A WHERE NOT EXISTS (SELECT * FROM KX_EXPPRODUTO B WHERE "
+                               "B.emp_inscvlt = A.emp_inscvlt)"),
+              1);
+    EXPECT_EQ(Razoes(), "X X ");
+    // A sub-query over the target table itself, without an alias of its own: the table's
+    // name there means the sub-query's rows, the alias still the row being deleted.
+    EXPECT_EQ(conexao.Executar("DELETE FROM KX_EXPPRODUTO A WHERE EXISTS (SELECT * FROM KX_EXPPRODUTO WHERE "
+                               "KX_EXPPRODUTO.emp_inscvlt = A.emp_inscvlt AND KX_EXPPRODUTO.exp_codprod > "
+                               "A.exp_codprod)"),
+              1);
+    EXPECT_EQ(Um("SELECT COUNT(*) AS n FROM KX_EXPPRODUTO WHERE emp_inscvlt = '1' AND exp_codprod = 2", "n"), "1");
+}
+
+TEST_F(AliasTeste, FormasJetDeUpdateEDelete) {
+    const std::pair<const char*, int> casos[] = {
+        {"UPDATE KX_EMPRESA AS E SET E.emp_razao = E.emp_razao & '!' WHERE E.emp_inscvlt = '1'", 1},
+        {"UPDATE KX_EMPRESA SET KX_EMPRESA.emp_razao = KX_EMPRESA.emp_razao & '?' WHERE emp_inscvlt = '2'", 1},
+        {"UPDATE KX_EMPRESA E SET E.emp_razao = (SELECT COUNT(*) FROM KX_EXPPRODUTO P WHERE P.emp_inscvlt = "
+         "E.emp_inscvlt) WHERE E.emp_inscvlt = '3'",
+         1},
+        {"DELETE * FROM KX_EXPPRODUTO WHERE exp_codprod = 2", 1},
+        {"DELETE P.* FROM KX_EXPPRODUTO P WHERE P.emp_inscvlt = '3'", 1},
+        {"DELETE FROM KX_EXPPRODUTO AS P WHERE P.emp_inscvlt = '1';", 1},
+        {"DELETE FROM KX_EMPRESA E", 3},
+    };
+    std::vector<std::string> razoes;
+    for (const auto& [sql, linhas] : casos) {
+        EXPECT_EQ(conexao.Executar(sql), linhas) << sql;
+        razoes.push_back(Razoes());
+    }
+    EXPECT_EQ(razoes[2], "A! B? 1 ");
+    EXPECT_EQ(razoes.back(), "");
+}
+
+TEST_F(AliasTeste, RecusaOQueOJetLeriaDeOutroJeito) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"SELECT 1 AS x; DELETE FROM KX_EMPRESA", "há mais de um comando"},
+        {"SELECT ? AS x, 'a' AS y", "o caractere \"?\" fora de aspas"},
+        {"SELECT :x AS y", "o caractere \":\" fora de aspas"},
+        {"SELECT 1 AS x -- nada", "comentários"},
+        {"SELECT /* 'a' */ 'b' AS x", "comentários"},
+        {"SELECT 'a' & AS x", "falta um valor de um dos lados de \"&\""},
+    };
+    for (const auto& [sql, mensagem] : casos) {
+        try {
+            Um(sql, "x");
+            ADD_FAILURE() << "aceita: " << sql;
+        } catch (const ErroBanco& e) {
+            EXPECT_NE(std::string(e.what()).find(mensagem), std::string::npos) << sql << ": " << e.what();
+        }
+    }
+    EXPECT_EQ(Razoes(), "A B C ");
+    // The same characters inside quotes are text like any other; a final ";" ends the statement.
+    EXPECT_EQ(Um("SELECT 'a?b -- /* ; :x' AS x;  ", "x"), "a?b -- /* ; :x");
+}
+
+TEST_F(BancoDadosTeste, EComercialJuntaTextos) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"'a' & 'b'", "ab"},
+        {"'a' & 1 + 2", "a3"},
+        {"1.5 & 'x'", "1,5x"},
+        {"'a' & null & 'c'", "ac"},
+        {"mid('abc', 2, 1) & ('x' & 'y')", "bxy"},
+        {"switch('ab' = 'a' & 'B', 'sim', 1 = 1, 'não')", "sim"},
+        {"'z' & 'A' LIKE 'Z%'", "1"},
+    };
+    for (const auto& [expressao, esperado] : casos) {
+        EXPECT_EQ(Um(std::string("SELECT ") + expressao + " AS v", "v"), esperado) << expressao;
+    }
+    TConsulta q(&conexao);
+    EXPECT_TRUE(q.Abrir("SELECT null & null AS v").Nulo("v"));
+}
+
 TEST_F(BancoDadosTeste, ComparacoesIgnoramCaixaDeLetrasAcentuadas) {
     for (auto [cod, desc] : {std::pair{"1", "ação"}, {"2", "b"}, {"3", "A"}, {"4", "C"}, {"5", "Émile"}, {"6", "f"}}) {
         conexao.Executar(" INSERT INTO KXUNIDADES (codunid, descunid)  VALUES ( " + Q(cod) + " , " + Q(desc) + " ) ");
     }
     EXPECT_EQ(Um(" SELECT codunid FROM KXUNIDADES WHERE descunid = 'AÇÃO'", "codunid"), "1");
     EXPECT_EQ(Um(" SELECT codunid FROM KXUNIDADES WHERE descunid LIKE 'AÇ%'", "codunid"), "1");
+    EXPECT_EQ(Um(" SELECT codunid FROM KXUNIDADES WHERE descunid LIKE '[!a-c]%' AND descunid LIKE '[D-F]%'", "codunid"),
+              "6");
+    try {
+        Um(" SELECT codunid FROM KXUNIDADES WHERE descunid LIKE '%[%'", "codunid");
+        ADD_FAILURE() << "lista sem fim aceita";
+    } catch (const ErroBanco& e) {
+        EXPECT_NE(std::string(e.what()).find("Padrão inválido no LIKE"), std::string::npos) << e.what();
+    }
     EXPECT_EQ(Um(" SELECT codunid FROM KXUNIDADES WHERE descunid = 'acao'", "codunid"), "<nenhuma>");
     EXPECT_EQ(Um(" SELECT codunid FROM KXUNIDADES WHERE TRIM(descunid) = 'ÉMILE'", "codunid"), "5");
     EXPECT_EQ(Um(" SELECT codunid FROM KXUNIDADES WHERE descunid <> 'AÇÃO' AND descunid IN ('B')", "codunid"), "2");
@@ -159,14 +265,14 @@ TEST(BancoDadosCifrado, ArquivoSoAbreComASenha) {
 
 TEST(DialetoJet, TraducaoDeixaLiteraisComoParametros) {
     auto t = TraduzirSQL(" UPDATE KX_EMPRESA T1    SET T1.emp_razao = 'T1.a'  WHERE T1.emp_inscvlt = '9' AND x = 5");
-    EXPECT_EQ(t.texto,
-              " UPDATE KX_EMPRESA     SET emp_razao = ? COLLATE JET  WHERE emp_inscvlt = ? COLLATE JET AND x = ?");
+    EXPECT_EQ(t.texto, " UPDATE KX_EMPRESA    SET emp_razao = ? COLLATE JET  WHERE rowid IN (SELECT T1.rowid FROM "
+                       "KX_EMPRESA AS T1 WHERE T1.emp_inscvlt = ? COLLATE JET AND x = ?)");
     ASSERT_EQ(t.parametros.size(), 3u);
     EXPECT_EQ(std::get<std::string>(t.parametros[0]), "T1.a");
     EXPECT_EQ(std::get<int64_t>(t.parametros[2]), 5);
     EXPECT_EQ(TraduzirSQL("SELECT a FROM t ORDER BY 1").texto, "SELECT a FROM t ORDER BY 1");
     EXPECT_EQ(TraduzirSQL(" DELETE    FROM KX_ERRO T1  WHERE T1.exp_codprod = 3").texto,
-              " DELETE    FROM KX_ERRO   WHERE exp_codprod = ?");
+              " DELETE FROM KX_ERRO  WHERE rowid IN (SELECT T1.rowid FROM KX_ERRO AS T1 WHERE T1.exp_codprod = ?)");
 }
 
 TEST(DialetoJet, LikeEColacao) {
@@ -176,6 +282,19 @@ TEST(DialetoJet, LikeEColacao) {
     EXPECT_TRUE(CombinaLike("abc", "a_c"));
     EXPECT_FALSE(CombinaLike("abc", "a_"));
     EXPECT_TRUE(CombinaLike("", "%%"));
+    // Character lists, folded like the rest.
+    const std::tuple<const char*, const char*, bool> listas[] = {
+        {"b", "[abc]", true},     {"d", "[abc]", false}, {"B", "[a-c]", true},     {"ç", "[Ç]", true},
+        {"kg5", "KG[0-9]", true}, {"a", "[!a]", false},  {"x", "[!A]", true},      {"[", "[[]", true},
+        {"a]", "a]", true},       {"-", "[a-]", true},   {"%", "[%]", true},       {"x", "[%]", false},
+        {"abc", "a[]bc", true},   {"!", "[!]", true},    {"xyz", "%[!a-x]", true}, {"xya", "%[!a-x]", false},
+    };
+    for (const auto& [texto, padrao, esperado] : listas) {
+        EXPECT_EQ(CombinaLike(texto, padrao), esperado) << texto << " LIKE " << padrao;
+    }
+    for (const char* invalido : {"[a", "a[!", "[c-a]"}) {
+        EXPECT_THROW(CombinaLike("a", invalido), ErroBanco) << invalido;
+    }
     EXPECT_EQ(CompararJet("ÇÃO", "ção"), 0);
     EXPECT_LT(CompararJet("a", "B"), 0);
     EXPECT_LT(CompararJet("Éa", "f"), 0);

@@ -106,7 +106,8 @@ public:
     static bool Renomear(TclsNodo* Item, const std::string& NovoNome);
 
     // Links this node to Alvo: Alvo goes to the end of Vinculos, this node to the end
-    // of Alvo's Vinculados. Alvo then hears this node's change notifications.
+    // of Alvo's Vinculados. This node then hears Alvo's change notifications (a node
+    // notifies the nodes of its Vinculados, those that link to it).
     void Vincular(TclsNodo* Alvo);
     // Removes one link from this node to Alvo, if there is one.
     void Desvincular(TclsNodo* Alvo);

@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <memory>
-#include <source_location>
 
 std::function<void(const std::string& Texto)> OnLogSQL;
 
@@ -18,17 +17,19 @@ public:
     using ErroGeral::ErroGeral;
 };
 
-void Assercao(bool condicao, const std::string& texto,
-              const std::source_location local = std::source_location::current()) {
+// The place of the call comes from the builtins that std::source_location is made of,
+// which clang 14 offers with the g++ 12 library where std::source_location does not build.
+void Assercao(bool condicao, const std::string& texto, const char* arquivoChamada = __builtin_FILE(),
+              int linha = __builtin_LINE()) {
     if (condicao) {
         return;
     }
-    std::string arquivo = local.file_name();
+    std::string arquivo = arquivoChamada;
     const size_t inicio = arquivo.rfind("Bibliotecas/Interna/");
     if (inicio != std::string::npos) {
         arquivo.erase(0, inicio);
     }
-    throw ErroAssercao(texto + " (" + arquivo + ", linha " + std::to_string(local.line()) + ")");
+    throw ErroAssercao(texto + " (" + arquivo + ", linha " + std::to_string(linha) + ")");
 }
 
 // A cell that holds a number (integer or floating point) as a double.
@@ -449,8 +450,16 @@ void TclsListaItensRegistro::AdicionarCopia(TclsItemRegistro* Origem) {
 // --- TclsItemDado ------------------------------------------------------------------
 
 TclsItemDado::TclsItemDado(TclsNodo* pai, const std::string& nome)
-    : TclsNodo(pai, nome), FListaItens(new TclsListaItensDados(this, "FListaItens")),
-      FListaVincs(new TclsListaVinculosDados(this, "FListaVincs")) {}
+    : TclsNodo(pai, nome), listaItens_(new TclsListaItensDados(this, "FListaItens")),
+      listaVincs_(new TclsListaVinculosDados(this, "FListaVincs")) {}
+
+void TclsItemDado::AoRemoverFilho(TclsNodo* Filho) {
+    if (EhOProprio(Filho, listaItens_)) {
+        listaItens_ = nullptr;
+    } else if (EhOProprio(Filho, listaVincs_)) {
+        listaVincs_ = nullptr;
+    }
+}
 
 void TclsItemDado::Notificar(TclsNodo*, int Codigo) {
     if (Codigo == 0) {
@@ -569,14 +578,12 @@ std::string TclsItemDado::Tabela(TDialeto dialeto) const {
 }
 
 TConexaoEstrutura* TclsItemDado::ObterConexao(TDialeto dialeto) {
-    TConexaoEstrutura*& conexao = dialeto == TDialeto::Oracle ? ConexaoOracle : ConexaoMainFrame;
-    if (conexao) {
-        return conexao;
+    if (TConexaoEstrutura* propria = dialeto == TDialeto::Oracle ? ConexaoOracle : ConexaoMainFrame) {
+        return propria;
     }
     for (TclsNodo* ancestral = Pai; ancestral; ancestral = ancestral->Pai) {
         if (auto* dado = dynamic_cast<TclsItemDado*>(ancestral)) {
-            conexao = dado->ObterConexao(dialeto);
-            return conexao;
+            return dado->ObterConexao(dialeto);
         }
     }
     throw ErroGeral(Preencher("Não existe nenhuma conexão [%s] que o objeto [%s] da classe [%s] possa usar!",
@@ -594,7 +601,7 @@ TConexaoEstrutura* TclsItemDado::ObterConexaoMainFrame() {
 // --- TclsItemRegistro --------------------------------------------------------------
 
 TclsItemRegistro::TclsItemRegistro(TclsNodo* pai, const std::string& nome)
-    : TclsItemDado(pai, nome), FListaCmps(new TclsListaItensCampo(this, "FListaCmps")) {
+    : TclsItemDado(pai, nome), listaCmps_(new TclsListaItensCampo(this, "FListaCmps")) {
     // The node constructor added the record to pai before this class existed.
     if (pai) {
         AoDefinirPai(pai);
@@ -615,9 +622,25 @@ void TclsItemRegistro::AoDefinirPai(TclsNodo* pai) {
     }
 }
 
+void TclsItemRegistro::AoRemoverFilho(TclsNodo* Filho) {
+    TclsItemDado::AoRemoverFilho(Filho);
+    if (EhOProprio(Filho, listaCmps_)) {
+        listaCmps_ = nullptr;
+    }
+}
+
+int TclsItemRegistro::QuantidadeCampos() const {
+    return listaCmps_ ? listaCmps_->QuantidadeFilhos() : 0;
+}
+
+// Without its field list the record has no fields: any index is out of bounds.
+TclsItemCampo* TclsItemRegistro::Campo(int Indice) const {
+    return listaCmps_ ? listaCmps_->Campo(Indice) : static_cast<TclsItemCampo*>(TListaNodos().Item(Indice));
+}
+
 void TclsItemRegistro::Limpar() {
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        FListaCmps->Campo(i)->Limpar();
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        Campo(i)->Limpar();
     }
     SetEstado(0);
     SetOperacao(0);
@@ -625,8 +648,11 @@ void TclsItemRegistro::Limpar() {
 
 namespace {
 
-// The first child of a list whose key equals `chave`, exactly.
+// The first child of a list (none when the list is gone) whose key equals `chave`, exactly.
 template <class TChave> TclsNodo* Parceiro(const TclsNodo* lista, const std::string& chave, TChave chaveDe) {
+    if (!lista) {
+        return nullptr;
+    }
     for (TclsNodo* filho : lista->Filhos) {
         if (chaveDe(filho) == chave) {
             return filho;
@@ -647,6 +673,9 @@ std::string NomeDe(TclsNodo* nodo) {
 // Copies each item of `destino` from the item of `origem` with the same name; returns
 // how many were copied.
 int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
+    if (!destino) {
+        return 0;
+    }
     int copiados = 0;
     for (TclsNodo* item : destino->Filhos) {
         if (TclsNodo* parceiro = Parceiro(origem, item->Nome, NomeDe)) {
@@ -660,6 +689,9 @@ int CopiarItens(TclsListaItensDados* destino, TclsListaItensDados* origem) {
 // Compares each child of `proprios` with the child of `outros` of the same key; false
 // when any pair differs.
 template <class TChave> bool CompararPares(TclsNodo* proprios, TclsNodo* outros, TChave chaveDe) {
+    if (!proprios) {
+        return true;
+    }
     bool igual = true;
     for (TclsNodo* item : proprios->Filhos) {
         if (TclsNodo* parceiro = Parceiro(outros, chaveDe(item), chaveDe)) {
@@ -684,7 +716,8 @@ void TclsItemRegistro::Copiar(TclsNodo* Origem) {
         TclsNodo::Copiar(Origem);
         return;
     }
-    for (TclsNodo* campo : FListaCmps->Filhos) {
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (TclsNodo* parceiro = Parceiro(origem->FListaCmps, IdentificadorDe(campo), IdentificadorDe)) {
             campo->Copiar(parceiro);
             ++camposCopiados_;
@@ -715,8 +748,8 @@ std::string TclsItemRegistro::Restricao(TDialeto dialeto) {
     if (evento) {
         evento(texto);
     } else {
-        for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-            TclsItemCampo* campo = FListaCmps->Campo(i);
+        for (int i = 0; i < QuantidadeCampos(); ++i) {
+            TclsItemCampo* campo = Campo(i);
             if (campo->IncluirNoWhere()) {
                 texto += texto.empty() ? " WHERE " : " AND ";
                 texto += campo->Coluna + " = " +
@@ -743,8 +776,8 @@ std::string TclsItemRegistro::MontarSelect(TDialeto dialeto) {
 std::string TclsItemRegistro::MontarInsert(TDialeto dialeto) {
     std::string colunas;
     std::string valores;
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (!campo->IncluirNoInsert()) {
             continue;
         }
@@ -773,8 +806,8 @@ std::string TclsItemRegistro::MontarUpdate(TDialeto dialeto) {
         return dialeto == TDialeto::Oracle ? campo->TextoSQLOracle() : campo->TextoSQLMainFrame();
     };
     std::string conjunto;
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (campo->IncluirNoSet()) {
             conjunto += conjunto.empty() ? " SET " : ", ";
             conjunto += campo->Coluna + " = " + textoSQL(campo);
@@ -785,8 +818,8 @@ std::string TclsItemRegistro::MontarUpdate(TDialeto dialeto) {
         throw ErroGeral("Não existe campos para sere atualizados na tabela!");
     }
     std::string restricao;
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (campo->IncluirNoWhereUpdate()) {
             restricao += restricao.empty() ? " WHERE " : " AND ";
             restricao += campo->Coluna + " = " + textoSQL(campo);
@@ -863,8 +896,8 @@ int TclsItemRegistro::Ler(int) {
     if (Lidos >= Limite || Consulta->Fim()) {
         return 0;
     }
-    for (int i = 0; i < FListaCmps->QuantidadeFilhos(); ++i) {
-        TclsItemCampo* campo = FListaCmps->Campo(i);
+    for (int i = 0; i < QuantidadeCampos(); ++i) {
+        TclsItemCampo* campo = Campo(i);
         if (campo->Opcoes.Contem(ocLer)) {
             campo->LerDoDataSet(Consulta);
         }
@@ -879,10 +912,30 @@ int TclsItemRegistro::Ler(int) {
 // --- TclsItemVetRegistros ----------------------------------------------------------
 
 TclsItemVetRegistros::TclsItemVetRegistros(TclsNodo* pai, const std::string& nome)
-    : TclsItemDado(pai, nome), FListaRegs(new TclsListaItensRegistro(this, "FListaRegs")) {}
+    : TclsItemDado(pai, nome), listaRegs_(new TclsListaItensRegistro(this, "FListaRegs")) {}
+
+void TclsItemVetRegistros::AoRemoverFilho(TclsNodo* Filho) {
+    TclsItemDado::AoRemoverFilho(Filho);
+    if (EhOProprio(Filho, listaRegs_)) {
+        listaRegs_ = nullptr;
+    } else if (EhOProprio(Filho, regDado_)) {
+        regDado_ = nullptr;
+    }
+}
+
+int TclsItemVetRegistros::QuantidadeRegistros() const {
+    return listaRegs_ ? listaRegs_->QuantidadeFilhos() : 0;
+}
+
+// Without its records list the vector has no records: any index is out of bounds.
+TclsItemRegistro* TclsItemVetRegistros::Registro(int Indice) const {
+    return listaRegs_ ? listaRegs_->Registro(Indice) : static_cast<TclsItemRegistro*>(TListaNodos().Item(Indice));
+}
 
 void TclsItemVetRegistros::Limpar() {
-    FListaRegs->LimparItens();
+    if (listaRegs_) {
+        listaRegs_->LimparItens();
+    }
 }
 
 void TclsItemVetRegistros::Copiar(TclsNodo* Origem) {
@@ -896,8 +949,8 @@ void TclsItemVetRegistros::Copiar(TclsNodo* Origem) {
         return;
     }
     Limpar();
-    for (int i = 0; i < origem->FListaRegs->QuantidadeFilhos(); ++i) {
-        FListaRegs->AdicionarCopia(origem->FListaRegs->Registro(i));
+    for (int i = 0; listaRegs_ && i < origem->QuantidadeRegistros(); ++i) {
+        listaRegs_->AdicionarCopia(origem->Registro(i));
         ++registrosCopiados_;
     }
     if (registrosCopiados_ > 0) {
@@ -921,12 +974,12 @@ bool TclsItemVetRegistros::Comparar(TclsNodo* Outro) {
 
 TclsItemRegistro* TclsItemVetRegistros::RegistroDado() {
     if (!regDado_) {
-        if (!FListaRegs->ClasseRegistro) {
+        if (!listaRegs_ || !listaRegs_->ClasseRegistro) {
             throw ErroGeral(
                 Preencher("Não foi definida a classe de registro para o vetor de registro [%s] da classe [%s]",
                           {Nome, ClassName()}));
         }
-        regDado_ = FListaRegs->ClasseRegistro(this, "FRegDado");
+        regDado_ = listaRegs_->ClasseRegistro(this, "FRegDado");
     }
     return regDado_;
 }
@@ -939,8 +992,8 @@ std::string TclsItemVetRegistros::MontarSelect(TDialeto dialeto) {
 std::string TclsItemVetRegistros::MontarComandos(TDialeto dialeto, bool alteracao) {
     std::string texto;
     bool algum = false;
-    for (int i = 0; i < FListaRegs->QuantidadeFilhos(); ++i) {
-        TclsItemRegistro* registro = FListaRegs->Registro(i);
+    for (int i = 0; i < QuantidadeRegistros(); ++i) {
+        TclsItemRegistro* registro = Registro(i);
         if (alteracao ? !registro->EstaAlterado() : registro->EstaVazio()) {
             continue;
         }
@@ -985,8 +1038,8 @@ int TclsItemVetRegistros::Gravar(TDialeto dialeto, bool alteracao) {
     }
     TConexaoEstrutura* conexao = ObterConexao(dialeto);
     int gravados = 0;
-    for (int i = 0; i < FListaRegs->QuantidadeFilhos(); ++i) {
-        TclsItemRegistro* registro = FListaRegs->Registro(i);
+    for (int i = 0; i < QuantidadeRegistros(); ++i) {
+        TclsItemRegistro* registro = Registro(i);
         if (alteracao ? !registro->EstaAlterado() : registro->EstaVazio()) {
             continue;
         }
@@ -1015,7 +1068,7 @@ int TclsItemVetRegistros::AlterarMainFrame() {
 }
 
 int TclsItemVetRegistros::Ler(int Quantidade) {
-    if (!regDado_ || !Consulta) {
+    if (!regDado_ || !Consulta || !listaRegs_) {
         return 0;
     }
     regDado_->Consulta = Consulta;
@@ -1028,7 +1081,7 @@ int TclsItemVetRegistros::Ler(int Quantidade) {
         if (regDado_->Ler(1) == 0) {
             break;
         }
-        FListaRegs->AdicionarCopia(regDado_);
+        listaRegs_->AdicionarCopia(regDado_);
         ++Lidos;
         ++lidos;
     }

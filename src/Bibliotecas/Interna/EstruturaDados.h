@@ -398,10 +398,13 @@ public:
 // Data that tracks its state (0 empty, 1 loaded or saved, 2 changed) and what it asks
 // of the database (Operacao: 0 nothing, 1 saved or as loaded, 2 to be written), and
 // builds and runs its statements in the two dialects.
+// The lists that a data item creates as its children (FListaItens, FListaVincs, and
+// FListaCmps, FListaRegs and FRegDado of records and vectors) are nullptr once a caller
+// has destroyed them: the item then goes on as if the list were empty.
 class TclsItemDado : public TclsNodo {
 public:
-    TclsListaItensDados* const FListaItens;
-    TclsListaVinculosDados* const FListaVincs;
+    TclsListaItensDados* const& FListaItens = listaItens_;
+    TclsListaVinculosDados* const& FListaVincs = listaVincs_;
     const std::string& UltimoSQL = ultimoSQL_;
     const uint8_t& Operacao = operacao_;
     const uint8_t& Estado = estado_;
@@ -416,6 +419,8 @@ public:
     std::string TabelaOracle;
     std::string TabelaMainFrame;
 
+    // Forgets a list of its own that is being destroyed.
+    void AoRemoverFilho(TclsNodo* Filho) override;
     // Code 0 (data changed) makes the item changed, code 2 (data as loaded) loaded.
     void Notificar(TclsNodo* Origem, int Codigo) override;
     explicit TclsItemDado(TclsNodo* pai = nullptr, const std::string& nome = std::string());
@@ -454,8 +459,9 @@ public:
     void SetOperacao(uint8_t Novo);
     bool MarcarCarregado();
     bool MarcarAlterado();
-    // The connection of each dialect: the item's own or its nearest data-item
-    // ancestor's (then kept as the item's own); none anywhere raises ErroGeral.
+    // The connection of each dialect: the item's own or, looked up at each call, its
+    // nearest data-item ancestor's (never kept, so that a connection the ancestor
+    // switches to is the one used); none anywhere raises ErroGeral.
     TConexaoEstrutura* ObterConexaoOracle();
     TConexaoEstrutura* ObterConexaoMainFrame();
 
@@ -472,6 +478,12 @@ protected:
     std::string Insert(TDialeto dialeto);
     std::string Update(TDialeto dialeto);
 
+    // True when Filho is the very node that `proprio` points to (compared by address, as
+    // a child being destroyed no longer has its own class).
+    static bool EhOProprio(const TclsNodo* Filho, const void* proprio) { return Filho == proprio; }
+
+    TclsListaItensDados* listaItens_;
+    TclsListaVinculosDados* listaVincs_;
     std::string ultimoSQL_;
     uint8_t operacao_ = 0;
     uint8_t estado_ = 0;
@@ -484,7 +496,7 @@ protected:
 // its constructor. Builds SELECT, INSERT and UPDATE from its fields' options and states.
 class TclsItemRegistro : public TclsItemDado {
 public:
-    TclsListaItensCampo* const FListaCmps;
+    TclsListaItensCampo* const& FListaCmps = listaCmps_;
     // Supply the WHERE clause of a SELECT instead of the one built from the fields.
     TEventoTexto OnRestricaoOracle;
     TEventoTexto OnRestricaoMainFrame;
@@ -496,6 +508,7 @@ public:
 
     // A record put into the records list of a vector belongs to that vector.
     void AoDefinirPai(TclsNodo* pai) override;
+    void AoRemoverFilho(TclsNodo* Filho) override;
     explicit TclsItemRegistro(TclsNodo* pai = nullptr, const std::string& nome = std::string());
     void Limpar() override;
     using TclsNodo::Comparar;
@@ -526,8 +539,8 @@ public:
     std::string RestricaoOracle();
     std::string RestricaoMainFrame();
 
-    int QuantidadeCampos() const { return FListaCmps->QuantidadeFilhos(); }
-    TclsItemCampo* Campo(int Indice) const { return FListaCmps->Campo(Indice); }
+    int QuantidadeCampos() const;
+    TclsItemCampo* Campo(int Indice) const;
 
 private:
     std::string Restricao(TDialeto dialeto);
@@ -537,6 +550,7 @@ private:
     int Incluir(TDialeto dialeto);
     int Alterar(TDialeto dialeto);
 
+    TclsListaItensCampo* listaCmps_;
     int camposCopiados_ = 0;
     int itensCopiados_ = 0;
     std::string ultimaRestricao_;
@@ -546,13 +560,15 @@ private:
 // query result and written record by record.
 class TclsItemVetRegistros : public TclsItemDado {
 public:
-    TclsListaItensRegistro* const FListaRegs;
+    TclsListaItensRegistro* const& FListaRegs = listaRegs_;
     const int& RegistrosCopiados = registrosCopiados_;
     const int& ItensCopiados = itensCopiados_;
-    // The record that reads the rows and builds the SELECT; created by the first SELECT.
+    // The record that reads the rows and builds the SELECT; created by the first SELECT
+    // (and by the next one after a caller destroyed it).
     TclsItemRegistro* const& FRegDado = regDado_;
 
     explicit TclsItemVetRegistros(TclsNodo* pai = nullptr, const std::string& nome = std::string());
+    void AoRemoverFilho(TclsNodo* Filho) override;
     // Destroys all the records.
     void Limpar() override;
     using TclsNodo::Comparar;
@@ -578,8 +594,8 @@ public:
     // Appends up to Quantidade rows of Consulta (10000 when 0) as records.
     int Ler(int Quantidade = 0) override;
 
-    int QuantidadeRegistros() const { return FListaRegs->QuantidadeFilhos(); }
-    TclsItemRegistro* Registro(int Indice) const { return FListaRegs->Registro(Indice); }
+    int QuantidadeRegistros() const;
+    TclsItemRegistro* Registro(int Indice) const;
 
 private:
     TclsItemRegistro* RegistroDado();
@@ -587,6 +603,7 @@ private:
     std::string MontarComandos(TDialeto dialeto, bool alteracao);
     int Gravar(TDialeto dialeto, bool alteracao);
 
+    TclsListaItensRegistro* listaRegs_;
     int registrosCopiados_ = 0;
     int itensCopiados_ = 0;
     TclsItemRegistro* regDado_ = nullptr;
