@@ -1,15 +1,17 @@
-// Generation of the export listing file against a plain buffered write of the same bytes.
+// Generation of the export listing file against the real limit of the same work.
 //
-// A company with 1,000 products of 100 inputs each (specifications of about 200 characters) is
-// written with the send run (only generating), then the bytes of that file are written again
-// with a plain fwrite loop, line by line, through a 1 MiB buffer, and once more as a file that is
-// only ever whole (the same loop under another name, forced onto the disk, then renamed), which is
-// how the run writes it. Prints the times (elapsed and CPU: the machine is shared, so the CPU time
-// is the steadier figure), their ratios and the peak memory of the process after a run of a tenth
-// of the products and after the full run: the run streams one product at a time, so the peak must
-// not grow with the listing.
+// A company with 1,000 products of 100 inputs each (specifications of about 200 characters, the
+// inputs spread over NCMS NCM codes) is written with the send run (only generating). The limit
+// reads the same rows the way the run needs them, with two prepared, bound statements per
+// product (the product's row, then its inputs' rows, every column read as text), and writes the
+// same bytes, product by product, with fwrite through a 1 MiB buffer, as a file that is only ever
+// whole (under another name, forced onto the disk, then renamed), which is how the run writes it.
+// Prints both times (elapsed and CPU: the machine is shared, so the CPU time is the steadier
+// figure), their ratios and the peak memory of the process after a run of a tenth of the products
+// and after the full run: the run streams one product at a time, so the peak must not grow with
+// the listing.
 //
-// Usage: GeracaoLE_bench [products] [inputs per product]
+// Usage: GeracaoLE_bench [products] [inputs per product] [NCMS]
 
 #include "ApoioBench.h"
 #include "comum/CaixasMensagem.h"
@@ -28,11 +30,13 @@
 #include <iostream>
 #include <iterator>
 #include <memory>
+#include <sqlite3.h>
 #include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Relogio = std::chrono::steady_clock;
@@ -75,7 +79,7 @@ std::string Especificacao(int produto, int insumo) {
     return texto;
 }
 
-void PreencherBanco(int produtos, int insumos) {
+void PreencherBanco(int produtos, int insumos, int ncms) {
     TConexao c;
     CriarBancoVazio(c);
     TTransacao transacao(c);
@@ -90,9 +94,10 @@ void PreencherBanco(int produtos, int insumos) {
             std::string valores;
             for (int i = primeiro; i <= std::min(insumos, primeiro + 49); ++i) {
                 valores += (i > primeiro ? ", " : "") + std::string("('200123456', ") + codigo + ", " +
-                           std::to_string(i) + ", '1', 'E', '85423190', '0001', 'Componente eletrônico número " +
-                           std::to_string(i) + "', " + Q(Especificacao(p, i)) + ", " +
-                           std::to_string(0.0137 * i + 0.5) + ", 'PN-" + std::to_string(i) + "')";
+                           std::to_string(i) + ", '1', 'E', '" + std::to_string(85420000 + i % ncms * 7) +
+                           "', '0001', 'Componente eletrônico número " + std::to_string(i) + "', " +
+                           Q(Especificacao(p, i)) + ", " + std::to_string(0.0137 * i + 0.5) + ", 'PN-" +
+                           std::to_string(i) + "')";
             }
             c.Executar("INSERT INTO KX_EXPINSUMO (emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, "
                        "exp_ncmins, exp_detinsvlt, exp_descins, exp_espetec, exp_coeftec, ins_codemp) VALUES " +
@@ -104,12 +109,12 @@ void PreencherBanco(int produtos, int insumos) {
 
 // The listing of company 200123456 with `produtos` products of `insumos` inputs each, in a new
 // database under the root. Built in a child process, so that its memory is not the run's.
-void CriarBanco(const fs::path& raiz, int produtos, int insumos) {
+void CriarBanco(const fs::path& raiz, int produtos, int insumos, int ncms) {
     const pid_t filho = fork();
     if (filho == 0) {
         setenv("KORVEX_RAIZ", raiz.c_str(), 1);
         try {
-            PreencherBanco(produtos, insumos);
+            PreencherBanco(produtos, insumos, ncms);
         } catch (const std::exception& e) {
             std::cerr << "Erro: " << e.what() << std::endl;
             std::_Exit(1);
@@ -144,29 +149,71 @@ fs::path Gerar(const fs::path& raiz, int produtos, Medida& medida) {
     return arquivo;
 }
 
-// Writes the bytes again, line by line, with fwrite through a 1 MiB buffer. With `inteiro`, as the
-// run writes a file that is only ever whole: under another name, forced onto the disk, then renamed.
-void GravarSimples(const std::string& bytes, const fs::path& destino, bool inteiro) {
+// A prepared statement that reads every column of its rows as text, bound to the company and one
+// product at a time.
+class LeituraDireta {
+public:
+    LeituraDireta(sqlite3* banco, const char* sql) { sqlite3_prepare_v2(banco, sql, -1, &stmt_, nullptr); }
+    ~LeituraDireta() { sqlite3_finalize(stmt_); }
+
+    // Bytes read, so that no read can be left out.
+    size_t Ler(int produto) {
+        sqlite3_bind_text(stmt_, 1, "200123456", -1, SQLITE_STATIC);
+        sqlite3_bind_int(stmt_, 2, produto);
+        size_t bytes = 0;
+        while (sqlite3_step(stmt_) == SQLITE_ROW) {
+            for (int c = 0; c < sqlite3_column_count(stmt_); ++c) {
+                sqlite3_column_text(stmt_, c);
+                bytes += static_cast<size_t>(sqlite3_column_bytes(stmt_, c));
+            }
+        }
+        sqlite3_reset(stmt_);
+        return bytes;
+    }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// The limit: for each product, its row and its inputs' rows read with two prepared statements,
+// then its lines (the bytes of the generated file from its "P" line to the next) written with
+// fwrite through a 1 MiB buffer, under another name; the file forced onto the disk, then renamed.
+size_t LerEGravar(const fs::path& raiz, const std::string& bytes, const fs::path& destino) {
+    setenv("KORVEX_RAIZ", raiz.c_str(), 1);
+    TConexao conexao;
+    conexao.Abrir(CaminhoBancoListagem().string(), kSenhaBanco);
+    LeituraDireta produto(conexao.Handle(),
+                          "SELECT emp_inscvlt, exp_codprod, codunid, exp_ncmprod, exp_codprodvlt, exp_tipoprodvlt, "
+                          "exp_modprod, exp_status, cus_codigo, mod_codemp FROM KX_EXPPRODUTO "
+                          "WHERE emp_inscvlt = ? AND exp_codprod = ?");
+    LeituraDireta insumos(conexao.Handle(),
+                          "SELECT emp_inscvlt, exp_codprod, exp_codins, codunid, exp_tipoins, exp_ncmins, "
+                          "exp_detinsvlt, exp_descins, exp_espetec, exp_coeftec, exp_status, ins_codemp "
+                          "FROM KX_EXPINSUMO WHERE emp_inscvlt = ? AND exp_codprod = ?");
     static char buffer[1 << 20];
-    const fs::path escrito = inteiro ? fs::path(destino.string() + ".parcial") : destino;
+    const fs::path escrito = destino.string() + ".parcial";
     std::FILE* saida = std::fopen(escrito.c_str(), "wb");
     if (!saida) {
         throw std::runtime_error("não foi possível criar " + escrito.string());
     }
     std::setvbuf(saida, buffer, _IOFBF, sizeof buffer);
-    for (size_t i = 0; i < bytes.size();) {
-        const size_t fim = bytes.find("\r\n", i) + 2;
-        std::fwrite(bytes.data() + i, 1, fim - i, saida);
-        i = fim;
+    size_t lidos = 0;
+    size_t linha = bytes.find("\r\n") + 2;
+    std::fwrite(bytes.data(), 1, linha, saida);
+    for (int p = 1; linha < bytes.size(); ++p) {
+        lidos += produto.Ler(p) + insumos.Ler(p);
+        size_t fim = linha;
+        do {
+            fim = bytes.find("\r\n", fim) + 2;
+        } while (fim < bytes.size() && bytes[fim] != 'P');
+        std::fwrite(bytes.data() + linha, 1, fim - linha, saida);
+        linha = fim;
     }
-    if (inteiro) {
-        std::fflush(saida);
-        GravarNoDisco(saida);
-    }
+    std::fflush(saida);
+    GravarNoDisco(saida);
     std::fclose(saida);
-    if (inteiro) {
-        fs::rename(escrito, destino);
-    }
+    fs::rename(escrito, destino);
+    return lidos;
 }
 
 } // namespace
@@ -174,6 +221,7 @@ void GravarSimples(const std::string& bytes, const fs::path& destino, bool intei
 int main(int argc, char* argv[]) {
     const int produtos = argc > 1 ? std::atoi(argv[1]) : 1000;
     const int insumos = argc > 2 ? std::atoi(argv[2]) : 100;
+    const int ncms = argc > 3 ? std::max(1, std::atoi(argv[3])) : 500;
     const int produtosPequeno = std::max(1, produtos / 10);
     CaixasSilenciosas caixas;
     DefinirCaixasMensagem(&caixas);
@@ -186,9 +234,9 @@ int main(int argc, char* argv[]) {
     int resultado = 0;
     try {
         std::cout << "Criando os bancos (" << produtosPequeno << " e " << produtos << " produtos de " << insumos
-                  << " insumos)..." << std::endl;
-        CriarBanco(base / "pequeno", produtosPequeno, insumos);
-        CriarBanco(base / "grande", produtos, insumos);
+                  << " insumos, " << ncms << " NCM)..." << std::endl;
+        CriarBanco(base / "pequeno", produtosPequeno, insumos, ncms);
+        CriarBanco(base / "grande", produtos, insumos, ncms);
 
         Medida pequeno;
         fs::remove(Gerar(base / "pequeno", produtosPequeno, pequeno));
@@ -203,18 +251,15 @@ int main(int argc, char* argv[]) {
             bytes.assign(std::istreambuf_iterator<char>(entrada), {});
         }
         fs::remove(arquivo);
-        const Medida simples = Medir([&] { GravarSimples(bytes, base / "copia.TXT", false); });
-        const Medida inteiro = Medir([&] { GravarSimples(bytes, base / "inteiro.TXT", true); });
+        const Medida limite = Medir([&] { LerEGravar(base / "grande", bytes, base / "copia.TXT"); });
 
-        std::printf("Arquivo: %zu bytes, %d produtos de %d insumos\n", bytes.size(), produtos, insumos);
-        std::printf("                                  tempo       CPU\n");
-        std::printf("Geração (somente gerar)        %8.3f s %8.3f s\n", geracao.tempo, geracao.cpu);
-        std::printf("Gravação simples com fwrite    %8.3f s %8.3f s\n", simples.tempo, simples.cpu);
-        std::printf("Gravação inteira (fsync, nome) %8.3f s %8.3f s\n", inteiro.tempo, inteiro.cpu);
-        std::printf("Razão geração / simples        %8.2f   %8.2f\n", geracao.tempo / simples.tempo,
-                    geracao.cpu / simples.cpu);
-        std::printf("Razão geração / inteira        %8.2f   %8.2f\n", geracao.tempo / inteiro.tempo,
-                    geracao.cpu / inteiro.cpu);
+        std::printf("Arquivo: %zu bytes, %d produtos de %d insumos, %d NCM\n", bytes.size(), produtos, insumos, ncms);
+        std::printf("                                      tempo       CPU\n");
+        std::printf("Geração (somente gerar)            %8.3f s %8.3f s\n", geracao.tempo, geracao.cpu);
+        std::printf("Limite: 2 leituras preparadas      %8.3f s %8.3f s\n", limite.tempo, limite.cpu);
+        std::printf("  por produto e gravação inteira\n");
+        std::printf("Razão geração / limite             %8.2f   %8.2f\n", geracao.tempo / limite.tempo,
+                    geracao.cpu / limite.cpu);
         std::printf("Pico de memória após %4d produtos: %ld KiB (geração em %.3f s, CPU %.3f s)\n", produtosPequeno,
                     picoPequeno, pequeno.tempo, pequeno.cpu);
         std::printf("Pico de memória após %4d produtos: %ld KiB\n", produtos, picoGrande);

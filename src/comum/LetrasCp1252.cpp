@@ -128,3 +128,18 @@ int CompararJet(std::string_view a, std::string_view b) {
     }
     return secundaria;
 }
+
+int64_t ChaveJet(std::string_view texto) {
+    const size_t inicio = texto.find_first_not_of(' ');
+    if (inicio == std::string_view::npos) {
+        texto = {};
+    } else {
+        texto = texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
+    }
+    // FNV-1a over the folded characters, read the same way CompararJet reads them.
+    uint64_t chave = 0xCBF29CE484222325ull;
+    for (size_t i = 0; i < texto.size();) {
+        chave = (chave ^ MaiusculaCp1252(LerUtf8(texto, i))) * 0x100000001B3ull;
+    }
+    return static_cast<int64_t>(chave);
+}

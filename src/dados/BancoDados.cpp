@@ -4,6 +4,7 @@
 #include "comum/Falhas.h"
 #include "comum/Numeros.h"
 #include "dados/DialetoJet.h"
+#include "dados/Esquema.h"
 
 #include <sqlite3.h>
 
@@ -115,6 +116,8 @@ void TConexao::AbrirArquivo(const std::string& arquivo, const std::string& senha
         Configurar(senha);
         if (novo) {
             ExecutarSimples(banco_, "PRAGMA journal_mode = WAL;");
+        } else {
+            AtualizarEsquema(*this);
         }
     } catch (const ErroBanco& e) {
         Fechar();

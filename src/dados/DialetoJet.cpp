@@ -4,6 +4,7 @@
 #include "comum/LetrasCp1252.h"
 #include "comum/Numeros.h"
 #include "comum/Utf8.h"
+#include "dados/Esquema.h"
 
 // The same registration is built into the loadable extension korvex_jet.so; there the
 // engine's functions are reached through the table that the loading client hands over.
@@ -14,6 +15,7 @@ SQLITE_EXTENSION_INIT3
 #include <sqlite3.h>
 #endif
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <memory>
@@ -35,7 +37,8 @@ std::vector<char32_t> Dobrar(std::string_view t) {
 // ---------------------------------------------------------------------------
 // Tokens of a Jet statement.
 
-enum class TipoToken { Espaco, Literal, Numero, Identificador, Outro };
+// Chave: a bound key of a trimmed text, put in by AcrescentarChavesTexto.
+enum class TipoToken { Espaco, Literal, Numero, Identificador, Outro, Chave };
 
 struct Token {
     TipoToken tipo;
@@ -359,6 +362,7 @@ PapelItem PapelDe(const Token& t) {
         return PapelItem::Espaco;
     case TipoToken::Literal:
     case TipoToken::Numero:
+    case TipoToken::Chave:
         return PapelItem::Operando;
     case TipoToken::Identificador:
         return EhPalavraReservada(t.texto) ? PapelItem::Fronteira : PapelItem::Operando;
@@ -462,6 +466,98 @@ std::vector<Token> TraduzirConcatenacao(const std::vector<Token>& t) {
             return saida;
         }
         saida.push_back(t[i++]); // a ")" without its "(": left for the engine to report
+    }
+}
+
+bool EhPalavra(const Token& t, std::string_view palavra) {
+    return t.tipo == TipoToken::Identificador && IgualSemCaixa(t.texto, palavra);
+}
+
+bool EhSimbolo(const Token& t, std::string_view simbolo) {
+    return t.tipo == TipoToken::Outro && t.texto == simbolo;
+}
+
+// Whether the table named or aliased `qualificador` indexes the key of `coluna`'s trimmed text.
+// `tabelas` pairs each name and alias of a table with such keys in the statement with the table.
+bool TemChave(const std::vector<std::pair<std::string, std::string_view>>& tabelas, const std::string& qualificador,
+              const std::string& coluna) {
+    for (const auto& [nome, tabela] : tabelas) {
+        if (IgualSemCaixa(nome, qualificador)) {
+            for (const auto& texto : kTextosComChave) {
+                if (texto.tabela == tabela && IgualSemCaixa(texto.coluna, coluna)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+// TRIM(A.column) = 'text' trims the text of every row it looks at, and no index can serve it. Where
+// A is a table (or its alias) with an index on the key of that column's trimmed text (kTextosComChave), the
+// comparison becomes (chave_jet(A.column) = <key of 'text'> AND TRIM(A.column) = 'text'): texts
+// equal under the collation have equal keys, so exactly the same rows match, and the index finds
+// the few rows that share the key. Only a comparison that stands whole after WHERE, AND, OR or an
+// opening parenthesis, up to AND, OR, a closing parenthesis or the end, is changed.
+void AcrescentarChavesTexto(std::vector<Token>& t) {
+    if (std::none_of(t.begin(), t.end(), [](const Token& k) { return EhPalavra(k, "TRIM"); }) ||
+        std::any_of(t.begin(), t.end(), [](const Token& k) { return EhPalavra(k, "BETWEEN"); })) {
+        return; // (the AND of a BETWEEN is no conjunction)
+    }
+    std::vector<std::pair<std::string, std::string_view>> tabelas;
+    for (size_t i = 0; i < t.size(); ++i) {
+        const auto texto = std::find_if(std::begin(kTextosComChave), std::end(kTextosComChave), [&](const auto& k) {
+            return t[i].tipo == TipoToken::Identificador && IgualSemCaixa(t[i].texto, k.tabela);
+        });
+        if (texto == std::end(kTextosComChave)) {
+            continue;
+        }
+        const std::string_view tabela = texto->tabela;
+        tabelas.emplace_back(t[i].texto, tabela);
+        size_t alias = Proximo(t, i + 1);
+        if (alias < t.size() && EhPalavra(t[alias], "AS")) {
+            alias = Proximo(t, alias + 1);
+        }
+        if (alias < t.size() && t[alias].tipo == TipoToken::Identificador) {
+            tabelas.emplace_back(t[alias].texto, tabela);
+        }
+    }
+    size_t anterior = t.size();
+    for (size_t i = 0; i < t.size(); ++i) {
+        if (t[i].tipo == TipoToken::Espaco) {
+            continue;
+        }
+        const bool inicioDeTermo =
+            anterior < t.size() && (EhPalavra(t[anterior], "WHERE") || EhPalavra(t[anterior], "AND") ||
+                                    EhPalavra(t[anterior], "OR") || EhSimbolo(t[anterior], "("));
+        anterior = i;
+        if (!inicioDeTermo || !EhPalavra(t[i], "TRIM")) {
+            continue;
+        }
+        // p: TRIM ( qualifier . column ) = 'text', then the token after the comparison (or the end).
+        size_t p[9] = {i};
+        for (size_t k = 1; k < 9; ++k) {
+            p[k] = p[k - 1] < t.size() ? Proximo(t, p[k - 1] + 1) : t.size();
+        }
+        if (p[7] >= t.size() || !EhSimbolo(t[p[1]], "(") || t[p[2]].tipo != TipoToken::Identificador ||
+            !EhSimbolo(t[p[3]], ".") || t[p[4]].tipo != TipoToken::Identificador || !EhSimbolo(t[p[5]], ")") ||
+            !EhSimbolo(t[p[6]], "=") || t[p[7]].tipo != TipoToken::Literal) {
+            continue;
+        }
+        if (p[8] < t.size() && !EhPalavra(t[p[8]], "AND") && !EhPalavra(t[p[8]], "OR") && !EhSimbolo(t[p[8]], ")")) {
+            continue;
+        }
+        if (!TemChave(tabelas, t[p[2]].texto, t[p[4]].texto)) {
+            continue;
+        }
+        const int64_t valor = ChaveJet(std::get<std::string>(t[p[7]].valor));
+        t.insert(t.begin() + static_cast<std::ptrdiff_t>(p[7]) + 1, {TipoToken::Outro, ")", {}});
+        t.insert(t.begin() + static_cast<std::ptrdiff_t>(i),
+                 {{TipoToken::Outro, "(chave_jet(" + t[p[2]].texto + "." + t[p[4]].texto + ") = ", {}},
+                  {TipoToken::Chave, "?", valor},
+                  {TipoToken::Outro, " AND ", {}}});
+        i = p[7] + 4;
+        anterior = i;
     }
 }
 
@@ -706,6 +802,15 @@ void FuncaoLike(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
 }
 
+// chave_jet(text): the key of the trimmed text (ChaveJet), null for null.
+void FuncaoChaveJet(sqlite3_context* ctx, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+    } else {
+        sqlite3_result_int64(ctx, ChaveJet(TextoDe(argv[0])));
+    }
+}
+
 int ColacaoJet(void*, int na, const void* a, int nb, const void* b) {
     return CompararJet(std::string_view(static_cast<const char*>(a), static_cast<size_t>(na)),
                        std::string_view(static_cast<const char*>(b), static_cast<size_t>(nb)));
@@ -721,6 +826,7 @@ SQLTraduzido TraduzirSQL(std::string_view jet) {
     std::vector<Token> tokens = Tokenizar(jet);
     ReescreverAlvo(tokens);
     tokens = TraduzirConcatenacao(tokens);
+    AcrescentarChavesTexto(tokens);
     SQLTraduzido saida;
     saida.texto.reserve(jet.size() + 16);
     // Numbers after ORDER BY, GROUP BY, LIMIT or OFFSET keep their positional meaning
@@ -731,6 +837,10 @@ SQLTraduzido TraduzirSQL(std::string_view jet) {
         case TipoToken::Literal:
             saida.texto += "? COLLATE JET";
             saida.parametros.push_back(std::move(t.valor));
+            break;
+        case TipoToken::Chave:
+            saida.texto += '?';
+            saida.parametros.push_back(t.valor);
             break;
         case TipoToken::Numero:
             if (numeroLiteral) {
@@ -778,6 +888,9 @@ int RegistrarFuncoesJet(sqlite3* banco) {
     }
     if (rc == SQLITE_OK) {
         rc = sqlite3_create_function(banco, "like", 3, flags, nullptr, FuncaoLike, nullptr, nullptr);
+    }
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_create_function(banco, "chave_jet", 1, flags, nullptr, FuncaoChaveJet, nullptr, nullptr);
     }
     if (rc == SQLITE_OK) {
         rc = sqlite3_create_collation(banco, "JET", SQLITE_UTF8, nullptr, ColacaoJet);

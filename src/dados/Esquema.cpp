@@ -62,10 +62,13 @@ std::vector<TabelaEsquema> Montar() {
           {"exp_status", T},
           {"ins_codemp", T}},
          {"emp_inscvlt", "exp_codprod", "exp_codins"},
-         // The duplicate checks of inputs look for rows of one type and NCM code and compare
-         // the item detail and TRIM(exp_descins): with both in the index, rows that differ
-         // there are passed over without reading the table.
-         {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "exp_detinsvlt", "exp_descins"}, {"codunid"}},
+         // The duplicate checks of inputs look for rows of one type and NCM code with the same
+         // trimmed description, or the same item detail and trimmed specification: each finds
+         // its few candidate rows through the key of that text (an integer, which no collation
+         // touches), however many inputs share the NCM code.
+         {{"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "chave_jet(exp_descins)"},
+          {"emp_inscvlt", "exp_codprod", "exp_tipoins", "exp_ncmins", "exp_detinsvlt", "chave_jet(exp_espetec)"},
+          {"codunid"}},
          false});
     t.push_back({"KX_ERRO",
                  {{"emp_inscvlt", T}, {"exp_codprod", I}, {"err_sequencia", I}, {"err_descricao", T}},
@@ -117,6 +120,40 @@ std::vector<TabelaEsquema> Montar() {
     return t;
 }
 
+// The indexes of a table, named IX_<table>_<n> in the order of the schema.
+std::string SQLIndices(const TabelaEsquema& t) {
+    std::string sql;
+    int n = 0;
+    for (const auto& indice : t.indices) {
+        sql +=
+            "CREATE INDEX IX_" + t.nome + "_" + std::to_string(++n) + " ON " + t.nome + " (" + Juntar(indice) + ");\n";
+    }
+    return sql;
+}
+
+int VersaoEsquema(TConexao& conexao) {
+    return static_cast<int>(TConsulta(&conexao).Abrir("PRAGMA user_version").Inteiro("user_version"));
+}
+
+bool ExisteTabela(TConexao& conexao, const std::string& nome) {
+    return !TConsulta(&conexao)
+                .Abrir("SELECT name FROM sqlite_master WHERE type = 'table' AND name = " + Q(nome))
+                .Vazia();
+}
+
+// The table's indexes dropped and made again as the schema has them.
+std::string SQLRefazerIndices(TConexao& conexao, const TabelaEsquema& t) {
+    std::string sql;
+    // Every index of the table but those of its primary key (which have no statement of their own).
+    TConsulta indices(&conexao);
+    for (indices.Abrir("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = " + Q(t.nome) +
+                       " AND sql IS NOT NULL");
+         !indices.Fim(); indices.Proximo()) {
+        sql += "DROP INDEX " + indices.Texto("name") + ";\n";
+    }
+    return sql + SQLIndices(t);
+}
+
 } // namespace
 
 const std::vector<TabelaEsquema>& TabelasEsquema() {
@@ -136,7 +173,7 @@ const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome) {
 }
 
 void CriarEsquema(TConexao& conexao) {
-    std::string sql = "BEGIN;\n";
+    std::string sql;
     for (const auto& t : TabelasEsquema()) {
         std::vector<std::string> colunas;
         for (const auto& c : t.colunas) {
@@ -145,22 +182,39 @@ void CriarEsquema(TConexao& conexao) {
         if (!t.chave.empty()) {
             colunas.push_back("PRIMARY KEY (" + Juntar(t.chave) + ")");
         }
-        sql += "CREATE TABLE " + t.nome + " (" + Juntar(colunas) + ");\n";
-        int n = 0;
-        for (const auto& indice : t.indices) {
-            sql += "CREATE INDEX IX_" + t.nome + "_" + std::to_string(++n) + " ON " + t.nome + " (" + Juntar(indice) +
-                   ");\n";
+        sql += "CREATE TABLE " + t.nome + " (" + Juntar(colunas) + ");\n" + SQLIndices(t);
+    }
+    TTransacao transacao(conexao);
+    conexao.ExecutarNativo(sql + "PRAGMA user_version = " + std::to_string(kVersaoEsquema) + ";\n");
+    transacao.Confirmar();
+}
+
+void AtualizarEsquema(TConexao& conexao) {
+    if (VersaoEsquema(conexao) >= kVersaoEsquema) {
+        return;
+    }
+    // Version 1 indexed the keys of the trimmed texts: their tables' indexes are made again.
+    std::vector<const TabelaEsquema*> tabelas;
+    for (const auto& texto : kTextosComChave) {
+        const TabelaEsquema* t = TabelaEsquemaPorNome(std::string(texto.tabela));
+        if (std::find(tabelas.begin(), tabelas.end(), t) == tabelas.end() && ExisteTabela(conexao, t->nome)) {
+            tabelas.push_back(t);
         }
     }
-    sql += "COMMIT;\n";
-    try {
-        conexao.ExecutarNativo(sql);
-    } catch (...) {
-        if (conexao.EmTransacao()) {
-            conexao.DesfazerTransacao();
-        }
-        throw;
+    if (tabelas.empty()) {
+        return;
     }
+    // A second copy of the program opening the same file waits here and then finds it done.
+    TTransacao transacao(conexao);
+    if (VersaoEsquema(conexao) >= kVersaoEsquema) {
+        return;
+    }
+    std::string sql;
+    for (const TabelaEsquema* t : tabelas) {
+        sql += SQLRefazerIndices(conexao, *t);
+    }
+    conexao.ExecutarNativo(sql + "PRAGMA user_version = " + std::to_string(kVersaoEsquema) + ";\n");
+    transacao.Confirmar();
 }
 
 void AtualizarEstatisticas(TConexao& conexao) {

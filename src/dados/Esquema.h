@@ -4,6 +4,7 @@
 // or alters tables; korvex-admin creates them with this schema.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TConexao;
@@ -21,6 +22,19 @@ struct TabelaEsquema {
     bool referencia = false;                       // filled from the agency's data
 };
 
+// A text column that statements compare as TRIM(column) = 'text' (the duplicate checks). An index
+// of its table holds the column's key, chave_jet(column) (ChaveJet of the trimmed text), and the
+// data layer lets such a comparison find its rows through that key (see TraduzirSQL) instead of
+// trimming the text of every row. (Header-only: the SQL extension's build uses it too.)
+struct TextoComChave {
+    std::string_view tabela;
+    std::string_view coluna;
+};
+inline constexpr TextoComChave kTextosComChave[] = {{"KX_EXPINSUMO", "exp_descins"}, {"KX_EXPINSUMO", "exp_espetec"}};
+
+// The version of the schema that CriarEsquema makes, kept in the database's user_version.
+inline constexpr int kVersaoEsquema = 1;
+
 // Every table of the listing database, in creation order.
 const std::vector<TabelaEsquema>& TabelasEsquema();
 
@@ -29,6 +43,11 @@ const TabelaEsquema* TabelaEsquemaPorNome(const std::string& nome);
 
 // Creates every table and index on a new, empty database, in one transaction.
 void CriarEsquema(TConexao& conexao);
+
+// Brings a listing database made by an earlier version of the program to this schema, in one
+// transaction, keeping every row as it was; does nothing to a current database or to a file
+// without the listing's tables. Version 1 indexes the keys of the trimmed texts.
+void AtualizarEsquema(TConexao& conexao);
 
 // Refreshes the query planner's statistics of the tables that the listing query joins. The
 // query ties a product's code to the first four characters of the zone product's code, which
