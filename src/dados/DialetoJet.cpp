@@ -457,6 +457,10 @@ std::vector<Token> ReescreverConcatenacao(const std::vector<Token>& t, size_t& i
 }
 
 std::vector<Token> TraduzirConcatenacao(const std::vector<Token>& t) {
+    // Most statements join no texts: they pass as they are, without the cost of the rewriting.
+    if (std::none_of(t.begin(), t.end(), [](const Token& k) { return k.tipo == TipoToken::Outro && k.texto == "&"; })) {
+        return t;
+    }
     std::vector<Token> saida;
     size_t i = 0;
     for (;;) {
