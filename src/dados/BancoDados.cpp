@@ -151,7 +151,15 @@ void TConexao::LiberarCache() {
     cache_->comandos.clear();
 }
 
+void TConexao::AbrirAoUsar(const std::string& arquivo, const std::string& senha) {
+    Fechar();
+    arquivoAdiado_ = arquivo;
+    senhaAdiada_ = senha;
+}
+
 void TConexao::Fechar() {
+    arquivoAdiado_.clear();
+    senhaAdiada_.clear();
     if (!banco_) {
         return;
     }
@@ -162,6 +170,15 @@ void TConexao::Fechar() {
 }
 
 sqlite3_stmt* TConexao::Preparar(const std::string& sqlTraduzido) {
+    if (!banco_ && !arquivoAdiado_.empty()) {
+        const std::string arquivo = arquivoAdiado_, senha = senhaAdiada_;
+        try {
+            Abrir(arquivo, senha);
+        } catch (const ErroBanco&) {
+            AbrirAoUsar(arquivo, senha); // the next statement tries again, with the same message
+            throw;
+        }
+    }
     if (!banco_) {
         throw ErroBanco("A conexão com o banco de dados não está aberta.");
     }

@@ -47,8 +47,10 @@ bool Tdm_DatConn::Conectar() {
         adocon_korvex.Abrir(banco, kSenhaBanco);
         ConferirTabelas(adocon_korvex);
         // The list query keeps its own connection for the life of the program: keying a
-        // connection is slow, and each read on it still sees just the committed data.
-        conexaoLista_.Abrir(banco, kSenhaBanco);
+        // connection is slow, and each read on it still sees just the committed data. It is
+        // opened by the first list, so that start-up, and a command-line run that lists
+        // nothing, derive the key once.
+        conexaoLista_.AbrirAoUsar(banco, kSenhaBanco);
     } catch (const std::exception& e) {
         adocon_korvex.Fechar();
         CaixaErro("Erro conexão",

@@ -31,11 +31,14 @@ TEST(Conectar, AbreOBancoECriaOsModulos) {
     AccessSel->DefineConexao(&dm.adocon_korvex);
     EXPECT_NE(SelAccessUsoGeral::Consulta(), nullptr);
     (void)primeira;
-    // The list query reads over a connection of its own, seeing committed rows.
+    // The list query reads over a connection of its own, opened by the first list and seeing
+    // committed rows.
+    EXPECT_FALSE(dm.qry_sel.Conexao()->Conectada());
     dm.adocon_korvex.Executar("INSERT INTO KX_EMPRESA (emp_inscvlt, emp_razao) VALUES ('200123456', 'A')");
     dm.qry_sel.DefinirSQL("SELECT * FROM KX_EMPRESA");
     dm.qry_sel.Abrir();
     EXPECT_EQ(dm.qry_sel.QuantidadeRegistros(), 1);
+    EXPECT_TRUE(dm.qry_sel.Conexao()->Conectada());
     EXPECT_NE(dm.qry_sel.Conexao(), &dm.adocon_korvex);
 }
 

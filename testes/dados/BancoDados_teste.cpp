@@ -1,6 +1,7 @@
 #include "apoio/AmbienteTeste.h"
 #include "comum/Erros.h"
 #include "comum/LetrasCp1252.h"
+#include "comum/Plataforma.h"
 #include "dados/BancoDados.h"
 #include "dados/DialetoJet.h"
 
@@ -261,6 +262,26 @@ TEST(BancoDadosCifrado, ArquivoSoAbreComASenha) {
     }
     EXPECT_FALSE(errada.Conectada());
     EXPECT_THROW(errada.Abrir((ambiente.Raiz() / "nao-existe.db").string(), "x"), ErroBanco);
+}
+
+// A connection opened at its first statement: the wrong password shows there, every time it is
+// tried; the right one reads as Abrir would.
+TEST(BancoDadosCifrado, AberturaNoPrimeiroUso) {
+    AmbienteTeste ambiente;
+    TConexao adiada;
+    adiada.AbrirAoUsar(ambiente.Banco().string(), "outra-senha");
+    EXPECT_FALSE(adiada.Conectada());
+    for (int tentativa = 0; tentativa < 2; ++tentativa) {
+        try {
+            TConsulta(&adiada).Abrir("SELECT count(*) AS n FROM KX_EMPRESA");
+            FAIL() << "senha errada aceita";
+        } catch (const ErroBanco& e) {
+            EXPECT_NE(std::string(e.what()).find("not a database"), std::string::npos) << e.what();
+        }
+    }
+    adiada.AbrirAoUsar(ambiente.Banco().string(), kSenhaBanco);
+    EXPECT_EQ(TConsulta(&adiada).Abrir("SELECT count(*) AS n FROM KX_EMPRESA").Inteiro("n"), 0);
+    EXPECT_TRUE(adiada.Conectada());
 }
 
 TEST(DialetoJet, TraducaoDeixaLiteraisComoParametros) {
