@@ -6,7 +6,7 @@
 // Each round starts a new process of this program that runs the program's start-up (application
 // object, data module and its connections, menu) and reports the moment the menu is first
 // painted and the moment the connections were open; then korvex-admin answers a query (one
-// connection) and imports a one-line file (the data module's two connections). Prints the median
+// connection) and imports a one-line file (through the data module). Prints the median
 // and the smallest time of each over VEZES rounds (10 unless given), and the median processor time
 // of each process (steadier than the elapsed time on a shared machine).
 
@@ -204,8 +204,8 @@ int main(int argc, char* argv[]) {
     std::printf("%d vezes                                           mediana     menor  CPU (mediana)\n", vezes);
     conexao.Mostrar("início do processo -> conexões abertas");
     menu.Mostrar("início do processo -> menu pintado (CPU: processo)");
-    consulta.Mostrar("korvex-admin sql (uma conexão)");
-    importacao.Mostrar("korvex-admin importar, 1 linha (duas conexões)");
+    consulta.Mostrar("korvex-admin sql");
+    importacao.Mostrar("korvex-admin importar, 1 linha (módulo de dados)");
     fs::remove_all(raiz);
     return 0;
 }
