@@ -57,8 +57,11 @@ bool IgualSemCaixa(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return false;
     }
+    // Names and key words: only their ASCII letters have case here, whatever the program's locale
+    // says of other bytes. Every statement comes through here many times.
+    const auto maiuscula = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
     for (size_t i = 0; i < a.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
+        if (maiuscula(a[i]) != maiuscula(b[i])) {
             return false;
         }
     }
@@ -208,12 +211,13 @@ Token Branco() {
 
 // Words that end an operand of & (and so never name a column or a function).
 bool EhPalavraReservada(std::string_view p) {
-    for (const char* r : {"AND",     "OR",      "NOT",      "XOR",   "EQV",    "IMP",   "LIKE",   "IS",    "IN",
-                          "BETWEEN", "SELECT",  "DISTINCT", "TOP",   "FROM",   "WHERE", "AS",     "SET",   "ON",
-                          "HAVING",  "GROUP",   "ORDER",    "BY",    "ASC",    "DESC",  "VALUES", "INTO",  "UPDATE",
-                          "DELETE",  "INSERT",  "JOIN",     "INNER", "LEFT",   "RIGHT", "OUTER",  "CROSS", "UNION",
-                          "ALL",     "ESCAPE",  "EXISTS",   "CASE",  "WHEN",   "THEN",  "ELSE",   "END",   "LIMIT",
-                          "OFFSET",  "COLLATE", "GLOB",     "MATCH", "REGEXP", "USING", "NATURAL"}) {
+    static constexpr std::string_view kReservadas[] = {
+        "AND",      "OR",     "NOT",     "XOR",   "EQV",    "IMP",    "LIKE",   "IS",     "IN",    "BETWEEN", "SELECT",
+        "DISTINCT", "TOP",    "FROM",    "WHERE", "AS",     "SET",    "ON",     "HAVING", "GROUP", "ORDER",   "BY",
+        "ASC",      "DESC",   "VALUES",  "INTO",  "UPDATE", "DELETE", "INSERT", "JOIN",   "INNER", "LEFT",    "RIGHT",
+        "OUTER",    "CROSS",  "UNION",   "ALL",   "ESCAPE", "EXISTS", "CASE",   "WHEN",   "THEN",  "ELSE",    "END",
+        "LIMIT",    "OFFSET", "COLLATE", "GLOB",  "MATCH",  "REGEXP", "USING",  "NATURAL"};
+    for (std::string_view r : kReservadas) {
         if (IgualSemCaixa(p, r)) {
             return true;
         }
@@ -855,12 +859,15 @@ SQLTraduzido TraduzirSQL(std::string_view jet) {
             }
             break;
         case TipoToken::Identificador:
-            for (const char* palavra : {"SELECT", "FROM", "WHERE", "SET", "VALUES", "HAVING", "ON", "AND", "OR"}) {
+            static constexpr std::string_view kVoltamAParametro[] = {"SELECT", "FROM", "WHERE", "SET", "VALUES",
+                                                                     "HAVING", "ON",   "AND",   "OR"};
+            for (std::string_view palavra : kVoltamAParametro) {
                 if (IgualSemCaixa(t.texto, palavra)) {
                     numeroLiteral = false;
                 }
             }
-            for (const char* palavra : {"ORDER", "GROUP", "LIMIT", "OFFSET"}) {
+            static constexpr std::string_view kPosicionais[] = {"ORDER", "GROUP", "LIMIT", "OFFSET"};
+            for (std::string_view palavra : kPosicionais) {
                 if (IgualSemCaixa(t.texto, palavra)) {
                     numeroLiteral = true;
                 }
