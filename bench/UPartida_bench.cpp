@@ -20,9 +20,7 @@
 #include "ui/UMenu.h"
 
 #include <QEvent>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <algorithm>
 #include <chrono>
@@ -74,12 +72,6 @@ private:
 // The program's start-up, as its main() runs it, up to the painted menu.
 int Programa(int argc, char* argv[], int saida) {
     TAplicacao app(argc, argv);
-    QApplication::setApplicationName("KORVEX");
-    QApplication::setApplicationDisplayName("KORVEX");
-    QTranslator traducaoQt;
-    if (traducaoQt.load("qtbase_pt_BR", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traducaoQt);
-    }
     CaixasMensagemQt caixas;
     DefinirCaixasMensagem(&caixas);
     dm_DatConn = std::make_unique<Tdm_DatConn>();

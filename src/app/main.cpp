@@ -8,19 +8,8 @@
 #include "ui/UAplicacao.h"
 #include "ui/UMenu.h"
 
-#include <QLibraryInfo>
-#include <QTranslator>
-
 int main(int argc, char* argv[]) {
     TAplicacao app(argc, argv);
-    QApplication::setApplicationName("KORVEX");
-    QApplication::setApplicationDisplayName("KORVEX");
-
-    // The platform's own dialogs (file and folder choosers) speak Portuguese too.
-    QTranslator traducaoQt;
-    if (traducaoQt.load("qtbase_pt_BR", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&traducaoQt);
-    }
 
     CaixasMensagemQt caixas;
     DefinirCaixasMensagem(&caixas);

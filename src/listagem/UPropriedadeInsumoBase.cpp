@@ -93,7 +93,7 @@ TFPropriedadeInsumoBase::TFPropriedadeInsumoBase(QWidget* pai, TClsLExProduto& p
     edtCodUnid->installEventFilter(this);
     connect(edtCodUnid, &QLineEdit::textChanged, this, &TFPropriedadeInsumoBase::edtCodUnidChange);
     connect(btnPesqUnid, &QToolButton::clicked, this, &TFPropriedadeInsumoBase::btnPesqUnidClick);
-    // The counter follows every change of the specification, a paste by mouse included.
+    // The counter follows every change of the technical specification, a paste by mouse included.
     connect(mmEspecTec, &QPlainTextEdit::textChanged, this, &TFPropriedadeInsumoBase::mmEspecTecKeyUp);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the two input properties windows (other inputs and standard-list inputs) share:
-// the frame with Salvar and Sair, the type, NCM, specification, unit, coefficient and part
-// number controls, the unit and coefficient handling, the specification counter, the
+// the frame with Salvar and Sair, the type, NCM, technical specification, unit, coefficient and part
+// number controls, the unit and coefficient handling, the technical specification counter, the
 // three modes with their class operations, the checks in order and the save.
 //
 // A derived window adds its description control and what depends on it: loading the NCM,
@@ -99,7 +99,7 @@ protected:
     virtual TTipoInsumo TipoSelecionado() const = 0;
     // Shows the input's description (and item detail) once the other fields are loaded.
     virtual void CarregarDescricao() = 0;
-    // Description control, its trimmed text, and whether the specification is required.
+    // Description control, its trimmed text, and whether the technical specification is required.
     virtual QWidget* ControleDescricao() const = 0;
     virtual std::string DescricaoInformada() const = 0;
     virtual bool EspecificacaoObrigatoria() const = 0;

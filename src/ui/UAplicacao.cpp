@@ -2,12 +2,20 @@
 
 #include "comum/CaixasMensagem.h"
 
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QtGlobal>
 
 #include <exception>
 
-TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {}
+TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName("KORVEX");
+    setApplicationDisplayName("KORVEX");
+    // The platform's own dialogs (file and folder choosers) speak Portuguese too.
+    if (traducaoQt_.load("qtbase_pt_BR", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&traducaoQt_);
+    }
+}
 
 bool TAplicacao::notify(QObject* destino, QEvent* evento) {
     try {

@@ -1,7 +1,7 @@
 // The properties window of the inputs of type E, N and R driven for real on the offscreen
 // platform over the demonstration database: the window as created, the NCM filling the
 // description and unit, the checks in order, what each mode saves, the duplicate test of
-// replication, the specification's limit, the lookups and a failed write.
+// replication, the technical specification's limit, the lookups and a failed write.
 
 #include "apoio/BancoDemo.h"
 #include "apoio/Controles.h"
@@ -222,7 +222,7 @@ private slots:
         QVERIFY(InsumosGravados(produto).empty());
     }
 
-    // What a new input stores: the specification is optional for N and R, "0,0" and "00"
+    // What a new input stores: the technical specification is optional for N and R, "0,0" and "00"
     // are zero, a typed dot is dropped, and the item detail stays null.
     void novoGrava_data() {
         QTest::addColumn<int>("tipo");
