@@ -460,10 +460,10 @@ std::vector<Token> ReescreverConcatenacao(const std::vector<Token>& t, size_t& i
     return saida;
 }
 
-std::vector<Token> TraduzirConcatenacao(const std::vector<Token>& t) {
+void TraduzirConcatenacao(std::vector<Token>& t) {
     // Most statements join no texts: they pass as they are, without the cost of the rewriting.
     if (std::none_of(t.begin(), t.end(), [](const Token& k) { return k.tipo == TipoToken::Outro && k.texto == "&"; })) {
-        return t;
+        return;
     }
     std::vector<Token> saida;
     size_t i = 0;
@@ -471,10 +471,11 @@ std::vector<Token> TraduzirConcatenacao(const std::vector<Token>& t) {
         std::vector<Token> nivel = ReescreverConcatenacao(t, i);
         saida.insert(saida.end(), nivel.begin(), nivel.end());
         if (i >= t.size()) {
-            return saida;
+            break;
         }
         saida.push_back(t[i++]); // a ")" without its "(": left for the engine to report
     }
+    t = std::move(saida);
 }
 
 bool EhPalavra(const Token& t, std::string_view palavra) {
@@ -833,7 +834,7 @@ bool CombinaLike(std::string_view texto, std::string_view padrao) {
 SQLTraduzido TraduzirSQL(std::string_view jet) {
     std::vector<Token> tokens = Tokenizar(jet);
     ReescreverAlvo(tokens);
-    tokens = TraduzirConcatenacao(tokens);
+    TraduzirConcatenacao(tokens);
     AcrescentarChavesTexto(tokens);
     SQLTraduzido saida;
     saida.texto.reserve(jet.size() + 16);
